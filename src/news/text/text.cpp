@@ -1,0 +1,90 @@
+#include "news/text/text.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "news/text/character_boundary.h"
+
+namespace orvanta {
+namespace {
+
+// The next occurrence at or after from that begins on a boundary, or npos. memmem is linear
+// in the bytes it passes; the cursor only moves forward, so a whole scan stays linear.
+std::size_t FindOnBoundary(std::string_view text, std::string_view pattern, std::size_t from,
+                           BoundaryCursor& cursor) {
+  while (from + pattern.size() <= text.size()) {
+    const void* hit =
+        memmem(text.data() + from, text.size() - from, pattern.data(), pattern.size());
+    if (hit == nullptr) return std::string_view::npos;
+    const std::size_t position = static_cast<const char*>(hit) - text.data();
+    if (cursor.IsBoundary(position)) return position;
+    from = position + 1;
+  }
+  return std::string_view::npos;
+}
+
+std::size_t ClampedStart(std::string_view text, int first) {
+  if (first < 0) return 0;
+  return std::min<std::size_t>(static_cast<std::size_t>(first), text.size());
+}
+
+}  // namespace
+
+int Find(std::string_view text, std::string_view pattern, int start) {
+  if (start < 0) start = 0;
+  if (static_cast<std::size_t>(start) > text.size()) return kNotFound;
+  if (pattern.empty()) return start;
+  std::size_t from = static_cast<std::size_t>(start);
+  BoundaryCursor cursor(text);
+  // A start on a trail byte has its lead byte, a boundary, just before it.
+  cursor.JumpTo(IsCharacterBoundary(text, from) ? from : from - 1);
+  const std::size_t position = FindOnBoundary(text, pattern, from, cursor);
+  return position == std::string_view::npos ? kNotFound : static_cast<int>(position);
+}
+
+bool ContainsBeyondStart(std::string_view text, std::string_view pattern) {
+  return Find(text, pattern) > 0;
+}
+
+Text ReplaceAll(std::string_view text, std::string_view old, std::string_view replacement) {
+  if (old.empty()) return Text(text);
+  Text result;
+  BoundaryCursor cursor(text);
+  std::size_t copied = 0;
+  for (;;) {
+    const std::size_t position = FindOnBoundary(text, old, copied, cursor);
+    if (position == std::string_view::npos) break;
+    if (result.capacity() == 0) result.reserve(text.size());
+    result.append(text.substr(copied, position - copied));
+    result.append(replacement);
+    copied = position + old.size();
+  }
+  if (copied == 0) return Text(text);
+  result.append(text.substr(copied));
+  return result;
+}
+
+void ReplaceInPlace(Text& text, std::string_view old, std::string_view replacement) {
+  text = ReplaceAll(text, old, replacement);
+}
+
+Text Mid(std::string_view text, int first, int count) {
+  const std::size_t begin = ClampedStart(text, first);
+  if (count <= 0 || begin >= text.size()) return Text();
+  return Text(text.substr(begin, static_cast<std::size_t>(count)));
+}
+
+Text Mid(std::string_view text, int first) { return Text(text.substr(ClampedStart(text, first))); }
+
+Text Left(std::string_view text, int count) {
+  if (count <= 0) return Text();
+  return Text(text.substr(0, static_cast<std::size_t>(count)));
+}
+
+Text Right(std::string_view text, int count) {
+  if (count <= 0) return Text();
+  const std::size_t size = std::min<std::size_t>(static_cast<std::size_t>(count), text.size());
+  return Text(text.substr(text.size() - size));
+}
+
+}  // namespace orvanta
