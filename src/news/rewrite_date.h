@@ -1,0 +1,10 @@
+// Feed dates in the Chinese form of the news pages.
+#pragma once
+
+#include "news/text/text.h"
+
+namespace orvanta {
+
+Text RewriteDate(const Text& date);
+
+}  // namespace orvanta
