@@ -1,0 +1,123 @@
+#include "support/loopback_server.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace orvanta::testing {
+namespace {
+
+// A proxied request carries the absolute address; a direct one only the path.
+void SplitTarget(const httplib::Request& request, std::string& host, std::string& target) {
+  std::string full = request.target;
+  host = request.get_header_value("Host");
+  const std::string scheme = "http://";
+  if (full.compare(0, scheme.size(), scheme) == 0) {
+    const std::size_t slash = full.find('/', scheme.size());
+    host = full.substr(scheme.size(), slash == std::string::npos ? std::string::npos
+                                                                  : slash - scheme.size());
+    full = slash == std::string::npos ? "/" : full.substr(slash);
+  }
+  const std::size_t colon = host.find(':');
+  if (colon != std::string::npos) host.resize(colon);
+  target = full;
+}
+
+std::string Key(const std::string& host, const std::string& target) {
+  return host + "\n" + target;
+}
+
+}  // namespace
+
+LoopbackServer::LoopbackServer() {
+  server_.set_pre_routing_handler([this](const httplib::Request& request,
+                                         httplib::Response& response) {
+    Dispatch(request, response);
+    return httplib::Server::HandlerResponse::Handled;
+  });
+  port_ = server_.bind_to_any_port("127.0.0.1");
+  if (port_ <= 0) throw std::runtime_error("cannot bind a loopback port");
+  thread_ = std::thread([this] { server_.listen_after_bind(); });
+  server_.wait_until_ready();
+}
+
+LoopbackServer::~LoopbackServer() {
+  server_.stop();
+  thread_.join();
+}
+
+std::string LoopbackServer::Address(const std::string& path) const {
+  return "http://127.0.0.1:" + std::to_string(port_) + path;
+}
+
+void LoopbackServer::Route(const std::string& host, const std::string& target,
+                           Responder responder) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  routes_[Key(host, target)] = std::move(responder);
+}
+
+void LoopbackServer::Serve(const std::string& host, const std::string& target, std::string body,
+                           std::string contentType, int status) {
+  Route(host, target, [body = std::move(body), contentType = std::move(contentType), status](
+                          const httplib::Request&, httplib::Response& response) {
+    response.status = status;
+    response.set_content(body, contentType.c_str());
+  });
+}
+
+void LoopbackServer::ServeFixture(const std::string& host, const std::string& target,
+                                  const std::string& name) {
+  Serve(host, target, ReadFixture(name));
+}
+
+int LoopbackServer::Hits(const std::string& host, const std::string& target) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return hits_[Key(host, target)];
+}
+
+void LoopbackServer::Dispatch(const httplib::Request& request, httplib::Response& response) {
+  std::string host, target;
+  SplitTarget(request, host, target);
+  Responder responder;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    ++hits_[Key(host, target)];
+    auto found = routes_.find(Key(host, target));
+    if (found == routes_.end()) found = routes_.find(Key("", target));
+    if (found != routes_.end()) responder = found->second;
+  }
+  if (responder) {
+    responder(request, response);
+  } else {
+    response.status = 404;
+    response.set_content("<html><body>not found</body></html>\n", "text/html");
+  }
+}
+
+ProxyEnvironment::ProxyEnvironment(const std::string& proxy) {
+  const char* oldProxy = std::getenv("http_proxy");
+  const char* oldNoProxy = std::getenv("no_proxy");
+  hadProxy_ = oldProxy != nullptr;
+  hadNoProxy_ = oldNoProxy != nullptr;
+  if (hadProxy_) savedProxy_ = oldProxy;
+  if (hadNoProxy_) savedNoProxy_ = oldNoProxy;
+  setenv("http_proxy", proxy.c_str(), 1);
+  unsetenv("no_proxy");
+  unsetenv("NO_PROXY");
+}
+
+ProxyEnvironment::~ProxyEnvironment() {
+  if (hadProxy_) setenv("http_proxy", savedProxy_.c_str(), 1); else unsetenv("http_proxy");
+  if (hadNoProxy_) setenv("no_proxy", savedNoProxy_.c_str(), 1);
+}
+
+std::string ReadFixture(const std::string& name) {
+  std::ifstream file(std::string(ORVANTA_FIXTURES) + "/" + name, std::ios::binary);
+  if (!file) throw std::runtime_error("missing fixture " + name);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+}  // namespace orvanta::testing
