@@ -27,6 +27,7 @@ struct Command {
 };
 
 // Defined at namespace scope in a command's file: `const CommandRegistrar kFetch{{...}};`.
+// A name may have two words, "page start", for the kinds of one command.
 class CommandRegistrar {
  public:
   explicit CommandRegistrar(Command command);

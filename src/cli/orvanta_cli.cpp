@@ -10,19 +10,19 @@
 namespace orvanta::cli {
 namespace {
 
-std::map<std::string_view, Command>& Registry() {
-  static std::map<std::string_view, Command> commands;
+std::map<std::string, Command>& Registry() {
+  static std::map<std::string, Command> commands;
   return commands;
 }
 
 }  // namespace
 
 CommandRegistrar::CommandRegistrar(Command command) {
-  Registry().emplace(command.name, std::move(command));
+  Registry().emplace(std::string(command.name), std::move(command));
 }
 
 const Command* FindCommand(std::string_view name) {
-  const auto found = Registry().find(name);
+  const auto found = Registry().find(std::string(name));
   return found == Registry().end() ? nullptr : &found->second;
 }
 
@@ -45,14 +45,21 @@ int main(int argc, char** argv) {
     cli::PrintUsage(std::cerr);
     return cli::kUsageError;
   }
-  const cli::Command* command = cli::FindCommand(argv[1]);
+  // A command may have two words ("page start"): the longer name wins.
+  int firstArgument = 2;
+  const cli::Command* command = nullptr;
+  if (argc >= 3) command = cli::FindCommand(std::string(argv[1]) + " " + argv[2]);
+  if (command != nullptr)
+    firstArgument = 3;
+  else
+    command = cli::FindCommand(argv[1]);
   if (command == nullptr) {
     std::cerr << "orvanta-cli: unknown command '" << argv[1] << "'\n";
     cli::PrintUsage(std::cerr);
     return cli::kUsageError;
   }
   cli::CommandContext context{TextArray(), std::cout, std::cin};
-  for (int i = 2; i < argc; ++i) {
+  for (int i = firstArgument; i < argc; ++i) {
     Text argument(argv[i]);
     Utf8ToLocal(argument);  // arguments arrive in UTF-8, the system works in code page 936
     context.arguments.push_back(std::move(argument));
