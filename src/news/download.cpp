@@ -29,8 +29,8 @@ std::size_t AppendBody(char* data, std::size_t size, std::size_t count, void* us
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) == b;
+         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char expected, char actual) {
+           return std::tolower(static_cast<unsigned char>(actual)) == expected;
          });
 }
 

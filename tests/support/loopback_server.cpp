@@ -1,5 +1,6 @@
 #include "support/loopback_server.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -39,7 +40,9 @@ LoopbackServer::LoopbackServer() {
   port_ = server_.bind_to_any_port("127.0.0.1");
   if (port_ <= 0) throw std::runtime_error("cannot bind a loopback port");
   thread_ = std::thread([this] { server_.listen_after_bind(); });
-  server_.wait_until_ready();
+  // Bounded wait for the listening loop to start.
+  for (int i = 0; i < 500 && !server_.is_running(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 LoopbackServer::~LoopbackServer() {

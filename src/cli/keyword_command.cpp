@@ -1,0 +1,23 @@
+#include <filesystem>
+#include <ostream>
+
+#include "browser/news_jobs.h"
+#include "cli/cli_command.h"
+
+namespace orvanta::cli {
+namespace {
+
+// keyword KEYWORD: the keyword pages "temp/~astq1116529" + n in the current directory.
+int RunKeyword(CommandContext& context) {
+  if (context.arguments.size() != 1) return kUsageError;
+  std::error_code ignored;
+  std::filesystem::create_directory("temp", ignored);
+  const NewsJobResult result = RunKeywordNewsJob(context.arguments[0]);
+  if (result.message) context.out << *result.message << "\n";
+  return kSuccess;
+}
+
+const CommandRegistrar kKeyword{{"keyword", "KEYWORD", RunKeyword}};
+
+}  // namespace
+}  // namespace orvanta::cli
