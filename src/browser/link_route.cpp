@@ -26,19 +26,27 @@ LinkAction SearchAction(const TextArray& fields, const SearchResolver& resolveSe
     }
     return action;
   }
-  if (!resolveSearch) {
-    action.kind = LinkActionKind::kSearch;
-    action.option = option;
-    action.keyword = keyword;
-    return action;
-  }
-  SearchTarget found = resolveSearch(option, keyword);
-  if (found.address) {
-    action.kind = LinkActionKind::kOpenAddress;
-    action.address = std::move(*found.address);
-  } else if (found.message) {
-    action.kind = LinkActionKind::kShowMessage;
-    action.message = std::move(*found.message);
+  if (!resolveSearch) return action;
+  SearchLinkAction found = resolveSearch(option, keyword);
+  switch (found.kind) {
+    case SearchLinkAction::Kind::kOpenAddress:
+      action.kind = LinkActionKind::kOpenAddress;
+      action.address = std::move(found.value);
+      break;
+    case SearchLinkAction::Kind::kShowMessage:
+      action.kind = LinkActionKind::kShowMessage;
+      action.message = std::move(found.value);
+      break;
+    case SearchLinkAction::Kind::kKeywordNewsPage:
+      action.kind = LinkActionKind::kKeywordNews;
+      action.keyword = std::move(found.value);
+      break;
+    case SearchLinkAction::Kind::kTopicNewsPage:
+      action.kind = LinkActionKind::kOpenTopic;
+      action.number = std::move(found.value);
+      break;
+    case SearchLinkAction::Kind::kNothing:
+      break;
   }
   return action;
 }

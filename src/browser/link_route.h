@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "news/text/text.h"
+#include "search/resolve_search_link.h"
 
 namespace orvanta {
 
@@ -21,7 +22,6 @@ enum class LinkActionKind {
   kChangeSubscription,  // keyword, flag
   kOpenTopic,           // number, on this page
   kKeywordNews,         // keyword, on this page
-  kSearch,              // option, keyword: an engine search not yet resolved
   kOpenAddress,         // address, in a new secondary window with its tree hidden
   kShowMessage,         // message, caption "Orvanta"
   kOpenInNewWindow,     // the link itself loads in a new secondary window
@@ -40,24 +40,20 @@ struct LinkAction {
   Text keyword;
   int flag = 0;  // 1 subscribes, 0 unsubscribes
   Text number;
-  Text option;
   Text address;
   Text message;
   std::optional<bool> cancel;  // nothing leaves the cancel flag as delivered
   NewWindowTarget target = NewWindowTarget::kAsDelivered;
 };
 
-// The engine table's answer for an option number and a keyword: an address to open, a
-// message to show instead, or neither.
-struct SearchTarget {
-  std::optional<Text> address;
-  std::optional<Text> message;
-};
-using SearchResolver = std::function<SearchTarget(const Text& option, const Text& keyword)>;
+// The engine table's answer for an option number (as text) and a keyword.
+using SearchResolver =
+    std::function<SearchLinkAction(const Text& option, const Text& keyword)>;
 
 // The decision for a new-window request on the remembered hovered address. Searches with an
-// engine other than the program's own are resolved through resolveSearch; without one they
-// come back as kSearch.
-LinkAction DecideNewWindow(std::string_view hoverUrl, const SearchResolver& resolveSearch = {});
+// engine other than the program's own are resolved through resolveSearch, by default the
+// engine table.
+LinkAction DecideNewWindow(std::string_view hoverUrl,
+                           const SearchResolver& resolveSearch = ResolveSearchLink);
 
 }  // namespace orvanta

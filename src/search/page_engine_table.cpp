@@ -1,7 +1,5 @@
 #include "search/page_engine_table.h"
 
-#include <array>
-
 #include "news/service_hosts.h"
 #include "news/text/code_page.h"
 
@@ -13,7 +11,7 @@ namespace h = orvanta::hosts;
 constexpr std::string_view kNoPath = "";
 
 // number, label, query host, query path, after keyword, UTF-8, has home, home host, home path
-constexpr std::array<PageEngine, 34> kPageEngines{{
+constexpr PageEngine kPageEngines[] = {
     {"2", "去百度新闻搜索", h::kBaiduNews, "/ns?word=", "", false, true, h::kBaiduNews, kNoPath},
     {"3", "去即刻新闻搜索", h::kJikeNews, "/so?q=", "", false, true, h::kJikeNews, kNoPath},
     {"4", "去搜狗新闻搜索", h::kSogouNews, "/news?query=", "", false, true, h::kSogouNews, kNoPath},
@@ -47,7 +45,7 @@ constexpr std::array<PageEngine, 34> kPageEngines{{
     {"64", "去搜狗音乐搜索", h::kSogouMp3, "/music.so?query=", "", false, true, h::kSogouMp3, kNoPath},
     {"65", "去谷歌音乐搜索", h::kGoogleChina, "/music/search?q=", "", false, true, h::kGoogleChina, "/music"},
     {"66", "去雅虎音乐搜索", h::kYahooChinaMusic, "/s?q=", "", false, true, h::kYahooChinaMusic, kNoPath},
-}};
+};
 
 }  // namespace
 

@@ -10,7 +10,7 @@ namespace {
 
 namespace hosts = orvanta::hosts;
 
-constexpr std::array<WebEngine, 10> kWebEngines{{
+constexpr WebEngine kWebEngines[] = {
     {"去百度搜索", hosts::kBaiduWeb, "/s?wd=", "", false},
     {"去腾讯搜索", hosts::kSosoWeb, "/q?w=", "", false},
     {"去谷歌搜索", hosts::kGoogleHongKong, "/search?hl=zh-CN&q=", "", false},
@@ -21,7 +21,7 @@ constexpr std::array<WebEngine, 10> kWebEngines{{
     {"去雅虎搜索", hosts::kYahooChinaSearch, "/s?p=", "", false},
     {"去微博搜索", hosts::kSinaWeiboSearch, "/weibo/", "", false},
     {"去狗狗搜索", hosts::kGouGou, "/search?search=", "", false},
-}};
+};
 
 }  // namespace
 
@@ -45,12 +45,12 @@ bool IsMissingKeyword(const Text& keyword) {
 
 Text BuildWebSearchAddress(const Text& engineText, const Text& keyword) {
   // Converted once: the box texts are compared on every search.
-  static const std::array<Text, kWebEngines.size()> boxTexts = [] {
-    std::array<Text, kWebEngines.size()> texts;
-    for (std::size_t i = 0; i < kWebEngines.size(); ++i) texts[i] = BoxText(kWebEngines[i]);
+  static const std::array<Text, std::size(kWebEngines)> boxTexts = [] {
+    std::array<Text, std::size(kWebEngines)> texts;
+    for (std::size_t i = 0; i < std::size(kWebEngines); ++i) texts[i] = BoxText(kWebEngines[i]);
     return texts;
   }();
-  for (std::size_t i = 0; i < kWebEngines.size(); ++i) {
+  for (std::size_t i = 0; i < std::size(kWebEngines); ++i) {
     if (engineText != boxTexts[i]) continue;
     const WebEngine& engine = kWebEngines[i];
     Text address = "http://" + Text(engine.host) + Text(engine.pathBeforeKeyword) + keyword +

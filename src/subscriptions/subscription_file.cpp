@@ -70,6 +70,13 @@ const Text& DefaultSubscriptionText() {
   return text;
 }
 
+bool EnsureSubscriptionFolder(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos || slash == 0) return true;
+  const std::string folder = path.substr(0, slash);
+  return ::mkdir(folder.c_str(), 0755) == 0 || errno == EEXIST;
+}
+
 SubscriptionFileText ReadSubscriptionFile(const std::string& path) {
   struct stat status;
   if (::stat(path.c_str(), &status) != 0) {

@@ -25,6 +25,9 @@ struct SubscriptionFileText {
 // The whole file at path; a missing file is first created with the default content.
 SubscriptionFileText ReadSubscriptionFile(const std::string& path);
 
+// Creates the folder that holds path ("sc") when it is missing; false when it cannot be made.
+bool EnsureSubscriptionFolder(const std::string& path);
+
 // Replaces the file whole; a crash or a full disk leaves the old list in place. The message
 // for a message box when that failed.
 std::optional<Text> WriteSubscriptionFile(const std::string& path, std::string_view text);

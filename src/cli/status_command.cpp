@@ -1,0 +1,18 @@
+#include <ostream>
+
+#include "browser/link_route.h"
+#include "cli/cli_command.h"
+
+namespace orvanta::cli {
+namespace {
+
+int RunStatus(CommandContext& context) {
+  if (context.arguments.size() != 1) return kUsageError;
+  context.out << StatusLineText(context.arguments[0]) << "\n";
+  return kSuccess;
+}
+
+const CommandRegistrar kStatus{{"status", "TEXT", RunStatus}};
+
+}  // namespace
+}  // namespace orvanta::cli

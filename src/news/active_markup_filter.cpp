@@ -1,0 +1,361 @@
+#include "news/active_markup_filter.h"
+
+#include <array>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace orvanta {
+namespace {
+
+constexpr std::string_view kInertAddress = "about:blank";
+constexpr std::string_view kRenamedHandler = "data-blocked-";
+
+bool IsAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+// The whitespace of the browser's tokenizer; a CR counts because the browser turns it into LF.
+bool IsMarkupSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix) {
+  if (at > text.size() || text.size() - at < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (LowerAscii(text[at + i]) != prefix[i]) return false;
+  return true;
+}
+
+// Elements that run or load active content, that change where the page's links go or where
+// its forms send, and those that switch the browser into a raw-text reading in which the
+// rest of the field would be read differently than it is checked here.
+bool IsBlockedElement(std::string_view name) {
+  static constexpr std::array<std::string_view, 18> kBlocked = {
+      "script",   "iframe", "frame",    "frameset", "object",  "embed",
+      "applet",   "base",   "meta",     "form",     "style",   "xmp",
+      "noembed",  "noframes", "noscript", "plaintext", "title", "textarea"};
+  if (name.size() > 9) return false;
+  char lower[10];
+  for (std::size_t i = 0; i < name.size(); ++i) lower[i] = LowerAscii(name[i]);
+  const std::string_view folded(lower, name.size());
+  for (std::string_view blocked : kBlocked)
+    if (folded == blocked) return true;
+  return false;
+}
+
+bool IsEventHandler(std::string_view name) {
+  return name.size() > 2 && LowerAscii(name[0]) == 'o' && LowerAscii(name[1]) == 'n';
+}
+
+// "onerror" becomes "data-blocked-error": every leading "on" goes, so no handler name is left.
+Text RenamedHandler(std::string_view name) {
+  while (name.size() >= 2 && LowerAscii(name[0]) == 'o' && LowerAscii(name[1]) == 'n')
+    name.remove_prefix(2);
+  return Text(kRenamedHandler) + Text(name);
+}
+
+bool IsHexDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  return LowerAscii(c) - 'a' + 10;
+}
+
+// One character reference at text[at] == '&': the decoded byte and the length taken, as far
+// as it matters for telling an address apart. Non-ASCII results become one high byte.
+// Names are taken with or without ';' and in any case: decoding too much only makes the
+// check stricter, never looser.
+std::optional<std::pair<char, std::size_t>> DecodeReference(std::string_view text,
+                                                            std::size_t at) {
+  std::size_t i = at + 1;
+  if (i < text.size() && text[i] == '#') {
+    ++i;
+    const bool hex = i < text.size() && (text[i] == 'x' || text[i] == 'X');
+    if (hex) ++i;
+    const std::size_t digits = i;
+    long value = 0;
+    while (i < text.size() && (hex ? IsHexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9'))) {
+      value = value * (hex ? 16 : 10) + (hex ? HexValue(text[i]) : text[i] - '0');
+      if (value > 0x10FFFF) value = 0x110000;
+      ++i;
+    }
+    if (i == digits) return std::nullopt;
+    if (i < text.size() && text[i] == ';') ++i;
+    const char decoded = (value > 0 && value < 0x80) ? static_cast<char>(value) : '\x80';
+    return std::make_pair(decoded, i - at);
+  }
+  static constexpr std::array<std::pair<std::string_view, char>, 9> kNamed = {{
+      {"colon", ':'}, {"tab", '\t'}, {"newline", '\n'}, {"sol", '/'}, {"semi", ';'},
+      {"lpar", '('}, {"rpar", ')'}, {"period", '.'}, {"amp", '&'}}};
+  for (const auto& [name, decoded] : kNamed) {
+    if (!StartsWithNoCase(text, i, name)) continue;
+    std::size_t end = i + name.size();
+    if (end < text.size() && text[end] == ';') ++end;
+    return std::make_pair(decoded, end - at);
+  }
+  return std::nullopt;
+}
+
+// The value as the address parser sees it: tabs and line breaks dropped, letters folded.
+Text AddressForm(std::string_view value, bool decode) {
+  Text form;
+  form.reserve(value.size());
+  for (std::size_t i = 0; i < value.size();) {
+    char c = value[i];
+    std::size_t taken = 1;
+    if (decode && c == '&') {
+      if (const auto reference = DecodeReference(value, i)) {
+        c = reference->first;
+        taken = reference->second;
+      }
+    }
+    i += taken;
+    if (c == '\t' || c == '\n' || c == '\r') continue;
+    form += LowerAscii(c);
+  }
+  return form;
+}
+
+// A data address is harmless only as a picture; an SVG picture may carry script.
+bool IsActiveDataAddress(std::string_view form, std::size_t at) {
+  const std::string_view address = form.substr(at);
+  if (!address.starts_with("data:")) return false;
+  return !address.substr(5).starts_with("image/") || address.substr(11).starts_with("svg");
+}
+
+bool IsActiveForm(std::string_view form) {
+  for (std::string_view scheme : {"javascript:", "vbscript:", "livescript:"})
+    if (form.find(scheme) != std::string_view::npos) return true;
+  // A data address counts where an address can begin: at the start behind blanks, or behind
+  // a separator of the list-valued attributes.
+  bool tokenStart = true;
+  for (std::size_t i = 0; i < form.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(form[i]);
+    if (c <= 0x20 || c == ';' || c == ',') {
+      tokenStart = true;
+      continue;
+    }
+    if (tokenStart && c == 'd' && IsActiveDataAddress(form, i)) return true;
+    tokenStart = false;
+  }
+  return false;
+}
+
+// Copies text, turning the '<' of every "<script" or "</script" into "&lt;": inside attribute
+// values the browser decodes it back to the same value, inside comments nobody sees it.
+void AppendDefused(Text& out, std::string_view text) {
+  std::size_t copied = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '<') continue;
+    const std::size_t name = (i + 1 < text.size() && text[i + 1] == '/') ? i + 2 : i + 1;
+    if (!StartsWithNoCase(text, name, "script")) continue;
+    out.append(text.substr(copied, i - copied));
+    out += "&lt;";
+    copied = i + 1;
+  }
+  out.append(text.substr(copied));
+}
+
+struct Edit {
+  std::size_t begin;
+  std::size_t end;
+  Text replacement;
+};
+
+class Neutraliser {
+ public:
+  explicit Neutraliser(std::string_view markup) : in_(markup) { out_.reserve(markup.size()); }
+
+  Text Run() {
+    while (position_ < in_.size()) {
+      const void* next = std::memchr(in_.data() + position_, '<', in_.size() - position_);
+      if (next == nullptr) {
+        out_.append(in_.substr(position_));
+        break;
+      }
+      const std::size_t open = static_cast<const char*>(next) - in_.data();
+      out_.append(in_.substr(position_, open - position_));
+      position_ = open;
+      if (!ScanMarkup(open)) {
+        EscapeTail(open);
+        break;
+      }
+    }
+    return std::move(out_);
+  }
+
+ private:
+  // Reads the markup that begins at in_[open] == '<' the way the browser's tokenizer does and
+  // writes it out defused. False when the field ends before the markup does.
+  bool ScanMarkup(std::size_t open) {
+    if (open + 1 >= in_.size()) return false;
+    const char next = in_[open + 1];
+    if (IsAsciiAlpha(next)) return ScanTag(open, open + 1);
+    if (next == '/') {
+      if (open + 2 >= in_.size()) return false;
+      if (IsAsciiAlpha(in_[open + 2])) return ScanTag(open, open + 2);
+      if (in_[open + 2] == '>') return Emit(open, open + 3);
+      return ScanBogusComment(open, open + 2);
+    }
+    if (next == '!') {
+      if (StartsWithNoCase(in_, open, "<!--")) return ScanComment(open, open + 4);
+      if (open + 3 >= in_.size() && std::string_view("<!--").starts_with(in_.substr(open)))
+        return false;
+      return ScanBogusComment(open, open + 2);
+    }
+    if (next == '?') return ScanBogusComment(open, open + 1);
+    out_ += '<';  // a '<' that opens nothing is text
+    position_ = open + 1;
+    return true;
+  }
+
+  bool Emit(std::size_t open, std::size_t end) {
+    AppendDefused(out_, in_.substr(open, end - open));
+    position_ = end;
+    return true;
+  }
+
+  // "<!x", "<?x", "</ x" and doctypes end at the first '>', quotes or not.
+  bool ScanBogusComment(std::size_t open, std::size_t from) {
+    const std::size_t close = in_.find('>', from);
+    if (close == std::string_view::npos) return false;
+    return Emit(open, close + 1);
+  }
+
+  // The comment states of the tokenizer: "<!-->" and "<!--->" close at once, otherwise the
+  // first "--" run followed by '>' or "!>" closes.
+  bool ScanComment(std::size_t open, std::size_t from) {
+    enum class State { kStart, kStartDash, kBody, kEndDash, kEnd, kEndBang };
+    State state = State::kStart;
+    for (std::size_t i = from; i < in_.size(); ++i) {
+      const char c = in_[i];
+      switch (state) {
+        case State::kStart:
+          state = c == '-' ? State::kStartDash : State::kBody;
+          if (c == '>') return Emit(open, i + 1);
+          break;
+        case State::kStartDash:
+          if (c == '>') return Emit(open, i + 1);
+          state = c == '-' ? State::kEnd : State::kBody;
+          break;
+        case State::kBody:
+          if (c == '-') state = State::kEndDash;
+          break;
+        case State::kEndDash:
+          state = c == '-' ? State::kEnd : State::kBody;
+          break;
+        case State::kEnd:
+          if (c == '>') return Emit(open, i + 1);
+          state = c == '!' ? State::kEndBang : (c == '-' ? State::kEnd : State::kBody);
+          break;
+        case State::kEndBang:
+          if (c == '>') return Emit(open, i + 1);
+          state = c == '-' ? State::kEndDash : State::kBody;
+          break;
+      }
+    }
+    return false;
+  }
+
+  bool ScanTag(std::size_t open, std::size_t nameBegin) {
+    std::size_t i = nameBegin;
+    while (i < in_.size() && !IsMarkupSpace(in_[i]) && in_[i] != '/' && in_[i] != '>') ++i;
+    if (i >= in_.size()) return false;
+    if (StartsWithNoCase(in_, nameBegin, "script") ||
+        IsBlockedElement(in_.substr(nameBegin, i - nameBegin))) {
+      // Escaped, the whole tag is text, and what it held is read again as text.
+      out_ += "&lt;";
+      position_ = open + 1;
+      return true;
+    }
+    std::vector<Edit> edits;
+    for (;;) {
+      while (i < in_.size() && (IsMarkupSpace(in_[i]) || in_[i] == '/')) ++i;
+      if (i >= in_.size()) return false;
+      if (in_[i] == '>') break;
+      const std::size_t attributeName = i;
+      if (in_[i] == '=') ++i;  // a leading '=' belongs to the name
+      while (i < in_.size() && !IsMarkupSpace(in_[i]) && in_[i] != '/' && in_[i] != '>' &&
+             in_[i] != '=')
+        ++i;
+      const std::string_view name = in_.substr(attributeName, i - attributeName);
+      if (IsEventHandler(name)) edits.push_back({attributeName, i, RenamedHandler(name)});
+      while (i < in_.size() && IsMarkupSpace(in_[i])) ++i;
+      if (i >= in_.size()) return false;
+      if (in_[i] != '=') continue;
+      ++i;
+      while (i < in_.size() && IsMarkupSpace(in_[i])) ++i;
+      if (i >= in_.size()) return false;
+      if (in_[i] == '>') break;
+      std::size_t valueBegin = i;
+      std::size_t valueEnd;
+      if (in_[i] == '"' || in_[i] == '\'') {
+        const std::size_t close = in_.find(in_[i], i + 1);
+        if (close == std::string_view::npos) return false;
+        valueBegin = i + 1;
+        valueEnd = close;
+        i = close + 1;
+      } else {
+        while (i < in_.size() && !IsMarkupSpace(in_[i]) && in_[i] != '>') ++i;
+        if (i >= in_.size()) return false;
+        valueEnd = i;
+      }
+      if (IsActiveAddress(in_.substr(valueBegin, valueEnd - valueBegin)))
+        edits.push_back({valueBegin, valueEnd, Text(kInertAddress)});
+    }
+    // i is at the closing '>'.
+    std::size_t copied = open;
+    for (const Edit& edit : edits) {
+      AppendDefused(out_, in_.substr(copied, edit.begin - copied));
+      out_ += edit.replacement;
+      copied = edit.end;
+    }
+    return Emit(copied, i + 1);
+  }
+
+  // Markup the field leaves open would swallow what the page puts behind it; as text it
+  // cannot, so every '<' from there on is escaped.
+  void EscapeTail(std::size_t open) {
+    for (std::size_t i = open; i < in_.size(); ++i) {
+      if (in_[i] == '<')
+        out_ += "&lt;";
+      else
+        out_ += in_[i];
+    }
+    position_ = in_.size();
+  }
+
+  std::string_view in_;
+  Text out_;
+  std::size_t position_ = 0;
+};
+
+}  // namespace
+
+Text NeutraliseActiveMarkup(std::string_view markup) {
+  if (markup.find('<') == std::string_view::npos) return Text(markup);
+  return Neutraliser(markup).Run();
+}
+
+bool IsActiveAddress(std::string_view value) {
+  // The raw form guards against a reference decoded here that the browser would leave alone.
+  return IsActiveForm(AddressForm(value, true)) || IsActiveForm(AddressForm(value, false));
+}
+
+Text NeutraliseLinkAddress(std::string_view address) {
+  if (IsActiveAddress(address)) return Text(kInertAddress);
+  Text link;
+  link.reserve(address.size());
+  for (const char c : address) {
+    if (c == '\'')
+      link += "%27";
+    else
+      link += c;
+  }
+  return link;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,148 @@
+#include "news/clean_field.h"
+
+#include <array>
+#include <string>
+
+#include "news/active_markup_filter.h"
+#include "news/service_hosts.h"
+#include "news/text/code_page.h"
+#include "news/text/link_filters.h"
+
+namespace orvanta {
+namespace {
+
+constexpr std::string_view kLinkMarker = "link>";
+constexpr std::string_view kDescriptionMarker = "description>";
+
+Text Http(std::string_view host, std::string_view path = {}) {
+  Text address = "http://";
+  address += host;
+  address += path;
+  return address;
+}
+
+// Most rules find nothing in most fields; looking first spares a copy of the field per rule.
+void Swap(Text& field, std::string_view old, std::string_view replacement) {
+  if (Find(field, old) >= 0) ReplaceInPlace(field, old, replacement);
+}
+
+void Remove(Text& field, std::string_view old) { Swap(field, old, ""); }
+
+bool Contains(const Text& field, std::string_view pattern) {
+  return ContainsBeyondStart(field, pattern);
+}
+
+// The closing tags that feeds use for layout keep their "</"; every other one loses it.
+void StripClosingMarks(Text& field) {
+  static constexpr std::array<std::string_view, 11> kKept = {
+      "b>", "nobr>", "table>", "div>", "span>", "tr>", "td>", "strong>", "center>", "a>", "font>"};
+  for (std::string_view tag : kKept) Swap(field, "</" + Text(tag), "&lt;/" + Text(tag));
+  Remove(field, "</");
+  static constexpr std::array<std::string_view, 11> kRestored = {
+      "font>", "a>", "center>", "strong>", "span>", "tr>", "td>", "div>", "table>", "nobr>", "b>"};
+  for (std::string_view tag : kRestored) Swap(field, "&lt;/" + Text(tag), "</" + Text(tag));
+}
+
+void CleanGoogle(Text& field, std::string_view marker) {
+  Swap(field, "&amp;", "&");
+  Swap(field, "&quot;", "\"");
+  Remove(field, "size=\"-1\" class=\"p\"");
+  Remove(field, "class=\"p\"");
+  Remove(field, "size=\"-1\"");
+  static const Text kMore = Http(hosts::kGoogleNews, "/news/more");
+  Remove(field, kMore);
+  Remove(field, "and more&nbsp;&raquo;");
+  if (marker == kDescriptionMarker) {
+    Swap(field, "src=\"//", "src=\"http://");
+    // The redirect wrapper in front of each article address; when a marker is missing the
+    // clamped piece is whatever mid gives, exactly as the pages have always shown it.
+    const int start = Find(field, "url?sa=");
+    const int end = Find(field, "&amp;url=");
+    Remove(field, Mid(field, start, end - start));
+    static const Text kRedirect = Http(hosts::kGoogleNews, "/news/&url=");
+    Remove(field, kRedirect);
+  } else if (marker == kLinkMarker) {
+    if (Contains(field, "url=http")) {
+      Remove(field, Left(field, Find(field, "url=http")));
+      Swap(field, "url=http", "http");
+    }
+  }
+}
+
+void CleanBaiduImages(Text& field) {
+  const bool proxied = Contains(field, hosts::kBaiduImageProxy3) ||
+                       Contains(field, hosts::kBaiduImageProxy2) ||
+                       Contains(field, hosts::kBaiduImageProxy1);
+  if (!proxied || !Contains(field, "u=http")) return;
+  static const std::array<Text, 3> kProxies = {Http(hosts::kBaiduImageProxy1, "/it/u="),
+                                               Http(hosts::kBaiduImageProxy2, "/it/u="),
+                                               Http(hosts::kBaiduImageProxy3, "/it/u=")};
+  for (const Text& proxy : kProxies) Remove(field, proxy);
+  const int start = Find(field, "&amp;fm=");
+  const int end = Find(field, "border=0");
+  Swap(field, Mid(field, start, end - start), " ");
+}
+
+void CleanAddresses(Text& field, std::string_view marker) {
+  Remove(field, "<em id=\"comNum2\">0</font>");
+  static const Text kSina = Http(hosts::kSinaRedirect, "/redirect.php?url=");
+  Remove(field, kSina);
+  if (Contains(field, hosts::kGoogleNewsHostMark)) CleanGoogle(field, marker);
+  CleanBaiduImages(field);
+  Swap(field, "http%3A%2F%2F", "http://");
+  Swap(field, "%2F", "/");
+  if (Contains(field, ".jpg&fm=") || Contains(field, ".png&fm=") || Contains(field, ".gif&fm=")) {
+    Swap(field, ".jpg&fm=30\">", ".jpg\">");
+    Swap(field, ".png&fm=30\">", ".png\">");
+    Swap(field, ".gif&fm=30\">", ".gif\">");
+  }
+}
+
+void CleanSosoLongText(Text& field) {
+  if (field.size() <= 300 || !Contains(field, hosts::kSosoNews)) return;
+  Remove(field, "<b>");
+  Remove(field, "</b>");
+  Swap(field, "<object", "&lt;object");
+  for (std::string_view frame : {"<CENTER>", "</CENTER>", "<center>", "</center>", "--"})
+    Remove(field, frame);
+  static const Text kPreviewBy = Gbk("以上正文预览由");
+  Remove(field, kPreviewBy);
+  field = Left(field, 300) + "...";
+}
+
+void CleanYoudao(Text& field) {
+  if (!Contains(field, hosts::kYoudaoNews)) return;
+  static const Text kTopic = Gbk("查看专题");
+  if (Contains(field, kTopic)) field = CutMarkedLink(field, kTopic);
+  static const Text kTopicSymbol = "<img src=\"" +
+                                   Http(hosts::kYoudaoNews, "/images/tranzhuantisymbol.png") +
+                                   "\" border=\"0\" alt=\"\" align=absmiddle>";
+  Remove(field, kTopicSymbol);
+  Swap(field, "<img src=", "<img border='0' src=");
+}
+
+}  // namespace
+
+Text CleanField(Text field, std::string_view marker) {
+  StripClosingMarks(field);
+  if (marker == kDescriptionMarker || marker == kLinkMarker) CleanAddresses(field, marker);
+
+  Remove(field, "]]>");
+  Remove(field, "<![CDATA[");
+  Swap(field, "&lt;", "<");
+  Swap(field, "&gt;", ">");
+  Swap(field, "#c60a00", "#ff0000");
+  Remove(field, "&quot;");
+  Swap(field, ".jpg%3F", ".jpg?");
+  CleanSosoLongText(field);
+  static const Text kRelated = Gbk("条相关>>");
+  if (Contains(field, kRelated)) field = CutMarkedLink(field, kRelated);
+  CleanYoudao(field);
+
+  // Feed content ends up in local pages that may read local files: nothing of it may run.
+  field = NeutraliseActiveMarkup(field);
+  if (marker == kLinkMarker) field = NeutraliseLinkAddress(field);
+  return field;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,36 @@
+#include "news/parse_feed.h"
+
+#include "news/clean_field.h"
+#include "news/rewrite_date.h"
+#include "news/text/split_text.h"
+
+namespace orvanta {
+
+void ParseFeed(NewsItemStore& store, const Text& feed) {
+  // "<item" also opens RSS 1.0's '<item rdf:about=...>'.
+  const Text marked = ReplaceAll(feed, "<item", "$$");
+  TextArray parts;
+  SplitText(Mid(marked, Find(marked, "$")), parts, "$$");
+  for (std::size_t k = 1; k < parts.size(); ++k) {
+    const Text& item = parts[k];
+    store.titles.push_back(ExtractField(item, "title>"));
+    store.links.push_back(ExtractField(item, "link>"));
+    store.dates.push_back(RewriteDate(ExtractField(item, "pubDate>")));
+    store.descriptions.push_back(ExtractField(item, "description>"));
+  }
+}
+
+Text ExtractField(const Text& item, std::string_view marker) {
+  // The field lies between the first and second marker once both read "!!"; a field whose
+  // marker is missing is empty. Searching the marked item twice gives the same piece as
+  // splitting it whole, without copying every other piece.
+  const Text marked = ReplaceAll(item, marker, "!!");
+  const int first = Find(marked, "!!");
+  if (first < 0) return CleanField(Text(), marker);
+  const int begin = first + 2;
+  const int second = Find(marked, "!!", begin);
+  const Text field = second < 0 ? Mid(marked, begin) : Mid(marked, begin, second - begin);
+  return CleanField(field, marker);
+}
+
+}  // namespace orvanta
