@@ -167,7 +167,7 @@ struct Edit {
 
 class Neutraliser {
  public:
-  explicit Neutraliser(std::string_view markup) : in_(markup) { out_.reserve(markup.size()); }
+  explicit Neutraliser(std::string_view markup) : in_(markup) { out_.reserve(markup.size() + 4); }
 
   Text Run() {
     while (position_ < in_.size()) {
@@ -178,64 +178,72 @@ class Neutraliser {
       }
       const std::size_t open = static_cast<const char*>(next) - in_.data();
       out_.append(in_.substr(position_, open - position_));
-      position_ = open;
-      if (!ScanMarkup(open)) {
-        EscapeTail(open);
-        break;
-      }
+      ScanMarkup(open);
     }
     return std::move(out_);
   }
 
  private:
   // Reads the markup that begins at in_[open] == '<' the way the browser's tokenizer does and
-  // writes it out defused. False when the field ends before the markup does.
-  bool ScanMarkup(std::size_t open) {
-    if (open + 1 >= in_.size()) return false;
-    const char next = in_[open + 1];
+  // writes it out defused, moving position_ behind it.
+  void ScanMarkup(std::size_t open) {
+    const char next = open + 1 < in_.size() ? in_[open + 1] : '\0';
     if (IsAsciiAlpha(next)) return ScanTag(open, open + 1);
     if (next == '/') {
-      if (open + 2 >= in_.size()) return false;
-      if (IsAsciiAlpha(in_[open + 2])) return ScanTag(open, open + 2);
-      if (in_[open + 2] == '>') return Emit(open, open + 3);
-      return ScanBogusComment(open, open + 2);
+      const char after = open + 2 < in_.size() ? in_[open + 2] : '\0';
+      if (IsAsciiAlpha(after)) return ScanTag(open, open + 2);
+      if (after == '>') return Emit(open, open + 3);
+      if (open + 2 < in_.size()) return ScanBogusComment(open, open + 2);
+      return EscapeOpener(open);  // "</" at the very end
     }
     if (next == '!') {
       if (StartsWithNoCase(in_, open, "<!--")) return ScanComment(open, open + 4);
-      if (open + 3 >= in_.size() && std::string_view("<!--").starts_with(in_.substr(open)))
-        return false;
+      if (std::string_view("<!--").starts_with(in_.substr(open))) return EscapeOpener(open);
       return ScanBogusComment(open, open + 2);
     }
     if (next == '?') return ScanBogusComment(open, open + 1);
-    out_ += '<';  // a '<' that opens nothing is text
+    // A '<' that opens nothing is text; at the very end it would open whatever the page puts
+    // behind the field.
+    if (open + 1 >= in_.size()) return EscapeOpener(open);
+    out_ += '<';
     position_ = open + 1;
-    return true;
   }
 
-  bool Emit(std::size_t open, std::size_t end) {
-    AppendDefused(out_, in_.substr(open, end - open));
+  void EscapeOpener(std::size_t open) {
+    out_ += "&lt;";
+    position_ = open + 1;
+  }
+
+  void Emit(std::size_t begin, std::size_t end) {
+    AppendDefused(out_, in_.substr(begin, end - begin));
     position_ = end;
-    return true;
+  }
+
+  // Markup that the field leaves open would swallow what the page puts behind it: it is
+  // closed here, where the field ends.
+  void EmitClosed(std::size_t begin, std::string_view closer) {
+    Emit(begin, in_.size());
+    out_ += closer;
   }
 
   // "<!x", "<?x", "</ x" and doctypes end at the first '>', quotes or not.
-  bool ScanBogusComment(std::size_t open, std::size_t from) {
+  void ScanBogusComment(std::size_t open, std::size_t from) {
     const std::size_t close = in_.find('>', from);
-    if (close == std::string_view::npos) return false;
-    return Emit(open, close + 1);
+    if (close == std::string_view::npos) return EmitClosed(open, ">");
+    Emit(open, close + 1);
   }
 
   // The comment states of the tokenizer: "<!-->" and "<!--->" close at once, otherwise the
   // first "--" run followed by '>' or "!>" closes.
-  bool ScanComment(std::size_t open, std::size_t from) {
+  void ScanComment(std::size_t open, std::size_t from) {
     enum class State { kStart, kStartDash, kBody, kEndDash, kEnd, kEndBang };
     State state = State::kStart;
     for (std::size_t i = from; i < in_.size(); ++i) {
       const char c = in_[i];
       switch (state) {
         case State::kStart:
-          state = c == '-' ? State::kStartDash : State::kBody;
           if (c == '>') return Emit(open, i + 1);
+          state = c == '-' ? State::kStartDash : State::kBody;
           break;
         case State::kStartDash:
           if (c == '>') return Emit(open, i + 1);
@@ -257,25 +265,26 @@ class Neutraliser {
           break;
       }
     }
-    return false;
+    EmitClosed(open, "-->");  // closes from every comment state
   }
 
-  bool ScanTag(std::size_t open, std::size_t nameBegin) {
+  void ScanTag(std::size_t open, std::size_t nameBegin) {
     std::size_t i = nameBegin;
     while (i < in_.size() && !IsMarkupSpace(in_[i]) && in_[i] != '/' && in_[i] != '>') ++i;
-    if (i >= in_.size()) return false;
     if (StartsWithNoCase(in_, nameBegin, "script") ||
         IsBlockedElement(in_.substr(nameBegin, i - nameBegin))) {
       // Escaped, the whole tag is text, and what it held is read again as text.
-      out_ += "&lt;";
-      position_ = open + 1;
-      return true;
+      return EscapeOpener(open);
     }
     std::vector<Edit> edits;
+    std::string_view closer;  // what the tag lacks when the field ends inside it
+    const auto checkValue = [&](std::size_t begin, std::size_t end) {
+      if (IsActiveAddress(in_.substr(begin, end - begin)))
+        edits.push_back({begin, end, Text(kInertAddress)});
+    };
     for (;;) {
       while (i < in_.size() && (IsMarkupSpace(in_[i]) || in_[i] == '/')) ++i;
-      if (i >= in_.size()) return false;
-      if (in_[i] == '>') break;
+      if (i >= in_.size() || in_[i] == '>') break;
       const std::size_t attributeName = i;
       if (in_[i] == '=') ++i;  // a leading '=' belongs to the name
       while (i < in_.size() && !IsMarkupSpace(in_[i]) && in_[i] != '/' && in_[i] != '>' &&
@@ -284,48 +293,36 @@ class Neutraliser {
       const std::string_view name = in_.substr(attributeName, i - attributeName);
       if (IsEventHandler(name)) edits.push_back({attributeName, i, RenamedHandler(name)});
       while (i < in_.size() && IsMarkupSpace(in_[i])) ++i;
-      if (i >= in_.size()) return false;
-      if (in_[i] != '=') continue;
+      if (i >= in_.size() || in_[i] != '=') continue;
       ++i;
       while (i < in_.size() && IsMarkupSpace(in_[i])) ++i;
-      if (i >= in_.size()) return false;
-      if (in_[i] == '>') break;
-      std::size_t valueBegin = i;
-      std::size_t valueEnd;
+      if (i >= in_.size() || in_[i] == '>') break;
       if (in_[i] == '"' || in_[i] == '\'') {
-        const std::size_t close = in_.find(in_[i], i + 1);
-        if (close == std::string_view::npos) return false;
-        valueBegin = i + 1;
-        valueEnd = close;
+        const char quote = in_[i];
+        const std::size_t close = in_.find(quote, i + 1);
+        if (close == std::string_view::npos) {
+          checkValue(i + 1, in_.size());
+          closer = quote == '"' ? "\">" : "'>";
+          i = in_.size();
+          break;
+        }
+        checkValue(i + 1, close);
         i = close + 1;
       } else {
+        const std::size_t valueBegin = i;
         while (i < in_.size() && !IsMarkupSpace(in_[i]) && in_[i] != '>') ++i;
-        if (i >= in_.size()) return false;
-        valueEnd = i;
+        checkValue(valueBegin, i);
       }
-      if (IsActiveAddress(in_.substr(valueBegin, valueEnd - valueBegin)))
-        edits.push_back({valueBegin, valueEnd, Text(kInertAddress)});
     }
-    // i is at the closing '>'.
+    if (i >= in_.size() && closer.empty()) closer = ">";
     std::size_t copied = open;
     for (const Edit& edit : edits) {
       AppendDefused(out_, in_.substr(copied, edit.begin - copied));
       out_ += edit.replacement;
       copied = edit.end;
     }
-    return Emit(copied, i + 1);
-  }
-
-  // Markup the field leaves open would swallow what the page puts behind it; as text it
-  // cannot, so every '<' from there on is escaped.
-  void EscapeTail(std::size_t open) {
-    for (std::size_t i = open; i < in_.size(); ++i) {
-      if (in_[i] == '<')
-        out_ += "&lt;";
-      else
-        out_ += in_[i];
-    }
-    position_ = in_.size();
+    if (!closer.empty()) return EmitClosed(copied, closer);
+    Emit(copied, i + 1);  // i is at the closing '>'
   }
 
   std::string_view in_;

@@ -12,17 +12,10 @@
 #include "news/parse_feed.h"
 #include "news/text/code_page.h"
 #include "news/text/split_text.h"
+#include "pages/advert_script.h"
 #include "pages/markup_escape.h"
 #include "pages/page_file.h"
-#if __has_include("pages/search_frame.h") && __has_include("pages/advert_script.h")
-#include "pages/advert_script.h"
 #include "pages/search_frame.h"
-#else
-namespace orvanta {  // TEMPORARY until the page frame lands
-inline Text BuildNewsPageHead(const Text& title) { return "<head>" + title + "</head>"; }
-inline Text BuildAdvertScript(int) { return "<script></script>"; }
-}  // namespace orvanta
-#endif
 
 namespace orvanta {
 namespace {

@@ -13,8 +13,12 @@
 #include <sstream>
 #include <string>
 
+#include "news/build_news_pages.h"
+#include "news/page_navigation.h"
 #include "news/service_hosts.h"
 #include "news/text/code_page.h"
+#include "pages/advert_script.h"
+#include "pages/search_frame.h"
 #include "support/loopback_server.h"
 
 namespace orvanta {
@@ -122,7 +126,13 @@ TEST_F(TopicNewsJobTest, WritesTenItemsAPageFromAllSixFeedsFetchedAtOnce) {
   const Text second = directory.Read("temp/~astq22265292");
   EXPECT_FALSE(directory.Has("temp/~astq22265293"));
   const Text title = Gbk("体育");
-  EXPECT_EQ(first.find("<a href='http://dy/#" + title + "#1#'"), 0u);
+  const Text bar = PageNavigation(1, 2, "temp/~astq2226529");
+  const Text opening = SubscribeLinks(title) + "<br>" + BuildNewsPageHead(title) + "<br>" + bar +
+                       "<br><br><a href='http://sports.baidu.example/a/1.html'";
+  const Text ending = "<br><br>" + bar + "<br><br>" + BuildAdvertScript(1) + "<br><br>";
+  EXPECT_EQ(first.compare(0, opening.size(), opening), 0);
+  ASSERT_GT(first.size(), ending.size());
+  EXPECT_EQ(first.compare(first.size() - ending.size(), ending.size(), ending), 0);
   // Slot order: Baidu, Google (converted from UTF-8), Sohu, Youdao on page 1; Soso, Sina after.
   const Text order[] = {Gbk("百度体育 4"), Gbk("谷歌体育 1"), Gbk("谷歌体育 3"), Gbk("搜狐体育 2"),
                         Gbk("有道体育 1")};

@@ -1,0 +1,349 @@
+#include "browser/browser_page_dlg.h"
+
+#include <wx/dcbuffer.h>
+
+#include <string>
+
+#include "browser/browser_address.h"
+#include "browser/browser_page_layout.h"
+#include "browser/link_route.h"
+#include "browser/media_list_job.h"
+#include "browser/news_jobs.h"
+#include "browser/window_thread_ui.h"
+#include "news/text/code_page.h"
+#include "pages/page_file.h"
+#include "shell/browser_window_dlg.h"
+#include "shell/page_builders.h"
+#include "shell/resource_images_ui.h"
+#include "subscriptions/change_subscription.h"
+#include "subscriptions/subscription_file.h"
+#include "subscriptions/subscription_keywords.h"
+#include "subscriptions/subscription_tree_ui.h"
+
+namespace orvanta {
+namespace {
+
+constexpr int kStartBitmaps[8] = {214, 212, 205, 213, 204, 203, 207, 215};
+const char* const kCaptions[8] = {"后退", "前进", "停止", "刷新", "收藏夹", "添加", "整理", "保存"};
+
+// The program's own pages and pseudo-links never show in the address box.
+bool IsOwnAddress(const Text& url) {
+  for (const char* marker :
+       {"ttp://dy/#", "ttp://ss/#", "ttp://dh/#", "temp/~", "sc/jz", "sc/~astq"}) {
+    if (ContainsBeyondStart(url, marker)) return true;
+  }
+  return false;
+}
+
+int ButtonIndex(int id) {
+  for (std::size_t i = 0; i < kToolbarIds.size(); ++i)
+    if (kToolbarIds[i] == id) return static_cast<int>(i);
+  return -1;
+}
+
+}  // namespace
+
+CBrowserPageDlg::CBrowserPageDlg(wxWindow* parent, CPageHost* host)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL),
+      m_pHost(host),
+      m_treeImages(16, 22, true) {
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  for (int image : {221, 220, 221, 220}) m_treeImages.Add(LoadResBitmap(image, 16, 22));
+
+  m_pTree = new wxTreeCtrl(this, kTreeId, wxDefaultPosition, wxSize(0, 0),
+                           wxTR_HAS_BUTTONS | wxTR_HIDE_ROOT | wxTR_LINES_AT_ROOT |
+                               wxTR_SINGLE | wxBORDER_NONE);
+  m_pTree->SetImageList(&m_treeImages);
+  m_bTreeShown = 0;
+
+  m_pSplitter = new wxBitmapButton(this, kSplitterId, LoadResBitmap(182, 7, 300),
+                                   wxPoint(0, 0), wxSize(7, 300), wxBORDER_NONE);
+  for (std::size_t i = 0; i < kToolbarIds.size(); ++i) {
+    const wxBitmap face = LoadResBitmap(kStartBitmaps[i], kToolbarWidths[i], 30);
+    m_pButtons[i] = new wxBitmapButton(this, kToolbarIds[i], face, wxDefaultPosition,
+                                       wxSize(kToolbarWidths[i], 30), wxBORDER_NONE);
+    m_pButtons[i]->SetBitmapDisabled(face);
+    m_pButtons[i]->SetToolTip(wxString::FromUTF8(kCaptions[i]));
+    m_nButtonBitmaps[i] = kStartBitmaps[i];
+  }
+  for (int id : {kBackId, kForwardId, kRefreshId, kSaveId}) ToolbarButton(id)->Disable();
+  m_pSplitter->SetCursor(wxCursor(wxCURSOR_HAND));
+  for (auto* button : m_pButtons) button->SetCursor(wxCursor(wxCURSOR_HAND));
+
+  m_treeFont = wxFont(wxFontInfo(wxSize(0, 14)).FaceName(wxString::FromUTF8("宋体")));
+  m_pTree->SetFont(m_treeFont);
+  m_nMediaLists = 0;
+
+  m_pBrowser = std::make_unique<CWebBrowser2>(this, kBrowserId, this);
+
+  Bind(wxEVT_SIZE, &CBrowserPageDlg::OnSize, this);
+  Bind(wxEVT_PAINT, &CBrowserPageDlg::OnPaint, this);
+  Bind(wxEVT_BUTTON, &CBrowserPageDlg::OnButton, this);
+  m_pTree->Bind(wxEVT_TREE_ITEM_ACTIVATED, &CBrowserPageDlg::OnTreeActivated, this);
+  ApplyLayout(true);
+}
+
+CBrowserPageDlg::~CBrowserPageDlg() {
+  *m_pAlive = false;
+  m_pAlive.reset();
+  m_pTree->SetImageList(nullptr);
+}
+
+wxBitmapButton* CBrowserPageDlg::ToolbarButton(int id) const {
+  const int index = ButtonIndex(id);
+  return index < 0 ? nullptr : m_pButtons[index];
+}
+
+int CBrowserPageDlg::ButtonBitmapId(int id) const {
+  if (id == kSplitterId) return m_nSplitterBitmap;
+  const int index = ButtonIndex(id);
+  return index < 0 ? 0 : m_nButtonBitmaps[index];
+}
+
+void CBrowserPageDlg::SetButtonBitmap(int id, int bitmapId) {
+  const int index = ButtonIndex(id);
+  if (index < 0 || m_nButtonBitmaps[index] == bitmapId) return;
+  const wxBitmap face = LoadResBitmap(bitmapId, kToolbarWidths[index], 30);
+  m_pButtons[index]->SetBitmap(face);
+  m_pButtons[index]->SetBitmapDisabled(face);
+  m_nButtonBitmaps[index] = bitmapId;
+}
+
+void CBrowserPageDlg::ApplyLayout(bool afterSizeChange) {
+  const wxSize size = GetClientSize();
+  const BrowserPageLayout layout =
+      ComputeBrowserPageLayout(size.x, size.y, m_bTreeShown == 1, afterSizeChange);
+  auto place = [](wxWindow* window, const PageRect& r) {
+    if (window) window->SetSize(r.x, r.y, std::max(r.width, 0), std::max(r.height, 0));
+  };
+  place(m_pTree, layout.tree);
+  m_pTree->Show(layout.tree.width > 0);
+  place(m_pSplitter, layout.splitter);
+  if (layout.splitterBitmap != m_nSplitterBitmap) {
+    m_pSplitter->SetBitmap(LoadResBitmap(layout.splitterBitmap, 7, 300));
+    m_nSplitterBitmap = layout.splitterBitmap;
+  }
+  if (m_pBrowser && m_pBrowser->GetWindow()) {
+    place(m_pBrowser->GetWindow(), layout.browser);
+    m_pBrowser->SetHeight(std::max(layout.browserHeight, 0));
+    m_pBrowser->SetWidth(std::max(layout.browserWidth, 0));
+  }
+  for (std::size_t i = 0; i < kToolbarIds.size(); ++i) place(m_pButtons[i], layout.buttons[i]);
+  Refresh(false);
+}
+
+void CBrowserPageDlg::ShowTreePanel(int flag) {
+  m_bTreeShown = flag;
+  ApplyLayout(false);
+  if (auto* save = ToolbarButton(kSaveId)) save->Refresh();
+}
+
+void CBrowserPageDlg::OnSize(wxSizeEvent& event) {
+  ApplyLayout(true);
+  event.Skip();
+}
+
+void CBrowserPageDlg::OnPaint(wxPaintEvent&) {
+  wxAutoBufferedPaintDC dc(this);
+  dc.SetBackground(wxBrush(wxColour(28, 106, 168)));
+  dc.Clear();
+  const wxBitmap band = LoadResBitmap(201, 4, 30);
+  if (band.IsOk() && band.GetHeight() > 0) {
+    wxImage stretched = band.ConvertToImage();
+    stretched.Rescale(std::max(GetClientSize().x, 1), band.GetHeight());
+    dc.DrawBitmap(wxBitmap(stretched), 0, 0);
+  }
+}
+
+void CBrowserPageDlg::OnButton(wxCommandEvent& event) {
+  switch (event.GetId()) {
+    case kBackId: m_pBrowser->GoBack(); break;
+    case kForwardId: m_pBrowser->GoForward(); break;
+    case kStopId: m_pBrowser->Stop(); break;
+    case kRefreshId: m_pBrowser->Refresh(); break;
+    case kSaveId: m_pBrowser->ExecWB(4, 0); break;
+    case kSplitterId: ShowTreePanel(m_bTreeShown != 1 ? 1 : 0); break;
+    default: break;  // the favorites buttons bind their own handlers; nothing goes upward
+  }
+}
+
+void CBrowserPageDlg::OnCommandStateChange(int command, bool enabled) {
+  if (command == 1) {
+    SetButtonBitmap(kForwardId, enabled ? 200 : 212);
+    ToolbarButton(kForwardId)->Enable(enabled);
+  } else if (command == 2) {
+    SetButtonBitmap(kBackId, enabled ? 199 : 214);
+    ToolbarButton(kBackId)->Enable(enabled);
+  } else {
+    return;
+  }
+  SetButtonBitmap(kRefreshId, 206);
+  SetButtonBitmap(kSaveId, 202);
+  ToolbarButton(kRefreshId)->Enable();
+  ToolbarButton(kSaveId)->Enable();
+}
+
+void CBrowserPageDlg::OnNavigateComplete2(const Text&) {
+  const Text url = m_pBrowser->LocationURL();
+  if (m_pHost) m_pHost->SetAddressBoxText(IsOwnAddress(url) ? Text() : url);
+  Text listFile;
+  if (ContainsBeyondStart(url, "sc/jz2")) listFile = kVideoListFile;
+  if (ContainsBeyondStart(url, "sc/jz3")) listFile = kImageListFile;
+  if (ContainsBeyondStart(url, "sc/jz4")) listFile = kMusicListFile;
+  if (!listFile.empty() && m_nMediaLists < 1) {
+    ++m_nMediaLists;
+    OpenMediaLists(listFile);
+  }
+}
+
+void CBrowserPageDlg::OnTitleChange(const Text& title) {
+  if (m_pHost && !m_pHost->HasPageButtons()) m_pHost->SetCaptionText(title);
+}
+
+void CBrowserPageDlg::OnStatusTextChange(const Text& text) {
+  RememberHoverUrl(m_strHoverUrl, text);
+  if (m_pHost) m_pHost->SetStatusLineText(StatusLineText(text));
+}
+
+void CBrowserPageDlg::OnNewWindow2(CNewWindowRequest& request) {
+  const LinkAction action = DecideNewWindow(m_strHoverUrl);
+  switch (action.kind) {
+    case LinkActionKind::kChangeSubscription:
+      ChangeSubscription(action.keyword, action.flag);
+      break;
+    case LinkActionKind::kOpenTopic:
+      OpenTopicPage(action.number);
+      break;
+    case LinkActionKind::kKeywordNews:
+      OpenKeywordNewsPage(action.keyword);
+      break;
+    case LinkActionKind::kShowMessage:
+      ShowWindowMessageBox(action.message);
+      break;
+    case LinkActionKind::kOpenAddress: {
+      CBrowserWindowDlg* window = CBrowserWindowDlg::Open();
+      window->Page().Browser().Navigate(action.address);
+      window->Page().ShowTreePanel(0);
+      window->Show();
+      break;
+    }
+    case LinkActionKind::kOpenInNewWindow: {
+      CBrowserWindowDlg* window = CBrowserWindowDlg::Open();
+      request.target = window->Page().Browser().Application();
+      window->Page().ShowTreePanel(0);
+      window->Show();
+      break;
+    }
+    case LinkActionKind::kNothing:
+      break;
+  }
+  if (action.target == NewWindowTarget::kThisPage) request.target = m_pBrowser->Application();
+  if (action.cancel) request.cancel = *action.cancel;
+}
+
+void CBrowserPageDlg::FillSubscriptionTree() {
+  if (auto message = FillSubscriptionItems(*m_pTree)) ShowWindowMessageBox(*message);
+}
+
+void CBrowserPageDlg::ChangeSubscription(const Text& keyword, int flag) {
+  const SubscriptionChange change =
+      ::orvanta::ChangeSubscription(std::string(kSubscriptionFileName), keyword, flag);
+  ShowWindowMessageBox(change.message);
+  if (change.RefillTree()) FillSubscriptionTree();
+}
+
+void CBrowserPageDlg::OnTreeActivated(wxTreeEvent& event) {
+  const wxTreeItemId item = m_pTree->GetSelection();
+  if (!item.IsOk() || m_pTree->GetChildrenCount(item, false) > 0) return;
+  switch (TreeItemNumber(*m_pTree, item)) {
+    case kKeywordItemData: {
+      const Text keyword = ToLocalText(m_pTree->GetItemText(item));
+      m_strSubject = keyword;
+      OpenKeywordNewsPage(keyword);
+      break;
+    }
+    case kSubscriptionRootItemData:
+      break;
+    case kSubscriptionHelpItemData:
+      ShowHelpPage();
+      break;
+    default:
+      event.Skip();  // a favorites item
+      break;
+  }
+}
+
+void CBrowserPageDlg::ShowHelpPage() {
+  if (!WriteFileAtomically(std::string(kHelpPageFile), HelpPageText())) {
+    ShowAppMessageBox(Gbk("无法写入文件 ") + Text(kHelpPageFile));
+    return;
+  }
+  m_pBrowser->Navigate(LocalFullName(kHelpPageFile));
+}
+
+void CBrowserPageDlg::ShowLoadingPage() { m_pBrowser->Navigate(LocalFullName(kLoadingPageFile)); }
+
+void CBrowserPageDlg::OpenTopicPage(const Text& number) {
+  ShowLoadingPage();
+  m_strSubject = number;
+  StartPageJob(kTopicNewsJob, 2);
+}
+
+void CBrowserPageDlg::OpenKeywordNewsPage(const Text& keyword) {
+  ShowLoadingPage();
+  m_strSubject = keyword;
+  const auto sources = KeywordNewsSources(keyword);
+  m_strSource1 = sources[0];
+  m_strSource2 = sources[1];
+  m_strSource3 = sources[2];
+  m_strSource4 = sources[3];
+  m_strSource5 = sources[4];
+  StartPageJob(kKeywordNewsJob, 1);
+}
+
+void CBrowserPageDlg::OpenMediaLists(const Text& listFile) {
+  m_strSubject = listFile;
+  const MediaListSources sources = ChooseMediaListSources(listFile);
+  m_strSource1 = sources.source1;
+  m_strSource2 = sources.source2;
+  m_strSource3 = sources.source3;
+  m_strSource4 = sources.source4;
+  m_strSource5 = sources.source5;
+  StartPageJob(333, 3);
+}
+
+void CBrowserPageDlg::StartPageJob(int number, int kind) {
+  m_strJobNumber = std::to_string(number);
+  // The job takes its own copies now: the page may change or vanish while it runs.
+  const Text subject = m_strSubject;
+  const std::weak_ptr<bool> alive = m_pAlive;
+  auto navigateWhenDone = [this, alive](NewsJobResult result) -> std::function<void()> {
+    return [this, alive, result = std::move(result)] {
+      if (result.message) ShowAppMessageBox(*result.message);
+      // The box runs its own loop; the page may have been closed meanwhile.
+      if (!result.firstPage.empty() && !alive.expired())
+        m_pBrowser->Navigate(LocalFullName(result.firstPage));
+    };
+  };
+  if (kind == 1) {
+    StartDetachedJob(alive, [subject, navigateWhenDone] {
+      return navigateWhenDone(RunKeywordNewsJob(subject));
+    });
+  } else if (kind == 3) {
+    const MediaListSources sources{m_strSource1, m_strSource2, m_strSource3, m_strSource4,
+                                   m_strSource5};
+    StartDetachedJob(alive, [subject, sources]() -> std::function<void()> {
+      RunMediaListJob(subject, sources,
+                      [](const Text& message) {
+                        PostToWindowThread([message] { ShowAppMessageBox(message); });
+                      });
+      return {};
+    });
+  } else {
+    StartDetachedJob(alive, [subject, navigateWhenDone] {
+      return navigateWhenDone(RunTopicNewsJob(subject));
+    });
+  }
+}
+
+}  // namespace orvanta

@@ -1,0 +1,85 @@
+// The browser page: toolbar, side tree, splitter and one browser control.
+#pragma once
+
+#include <memory>
+
+#include <wx/bmpbuttn.h>
+#include <wx/font.h>
+#include <wx/imaglist.h>
+#include <wx/panel.h>
+#include <wx/treectrl.h>
+
+#include "browser/page_host.h"
+#include "browser/web_browser2_ui.h"
+#include "news/text/text.h"
+
+namespace orvanta {
+
+class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
+ public:
+  enum {
+    kBackId = 1001, kForwardId = 1003, kStopId = 1004, kRefreshId = 1005,
+    kFavoritesId = 1006, kAddFavoriteId = 1007, kOrganizeId = 1008, kSaveId = 1018,
+    kTreeId = 1010, kBrowserId = 1011, kSplitterId = 1012,
+  };
+
+  CBrowserPageDlg(wxWindow* parent, CPageHost* host);
+  ~CBrowserPageDlg() override;
+
+  void ShowTreePanel(int flag);
+  void FillSubscriptionTree();
+  // flag 1 subscribes, 0 unsubscribes; tells the user what happened.
+  void ChangeSubscription(const Text& keyword, int flag);
+
+  // Page jobs.
+  void ShowLoadingPage();
+  void StartPageJob(int number, int kind);
+  void OpenTopicPage(const Text& number);
+  void OpenKeywordNewsPage(const Text& keyword);
+  void OpenMediaLists(const Text& listFile);
+
+  CWebBrowser2& Browser() { return *m_pBrowser; }
+  wxTreeCtrl* Tree() const { return m_pTree; }
+  wxBitmapButton* ToolbarButton(int id) const;
+  wxBitmapButton* SplitterButton() const { return m_pSplitter; }
+  int TreeShown() const { return m_bTreeShown; }
+  // The number of the bitmap a toolbar or splitter button shows now.
+  int ButtonBitmapId(int id) const;
+
+  int m_nMediaLists = 0;
+  wxFont m_treeFont;
+  Text m_strSubject;
+  Text m_strHoverUrl;
+  Text m_strJobNumber;
+  Text m_strSource1, m_strSource2, m_strSource3, m_strSource4, m_strSource5;
+
+ private:
+  // CWebBrowser2Events
+  void OnStatusTextChange(const Text& text) override;
+  void OnNewWindow2(CNewWindowRequest& request) override;
+  void OnNavigateComplete2(const Text& url) override;
+  void OnCommandStateChange(int command, bool enabled) override;
+  void OnTitleChange(const Text& title) override;
+
+  void SetButtonBitmap(int id, int bitmapId);
+  void ApplyLayout(bool afterSizeChange);
+  void OnSize(wxSizeEvent& event);
+  void OnPaint(wxPaintEvent& event);
+  void OnButton(wxCommandEvent& event);
+  void OnTreeActivated(wxTreeEvent& event);
+  void ShowHelpPage();
+
+  CPageHost* m_pHost;
+  wxImageList m_treeImages;
+  int m_bTreeShown = 0;
+  wxBitmapButton* m_pSplitter = nullptr;
+  wxBitmapButton* m_pButtons[8] = {};
+  int m_nButtonBitmaps[8] = {};
+  int m_nSplitterBitmap = 182;
+  wxTreeCtrl* m_pTree = nullptr;
+  std::unique_ptr<CWebBrowser2> m_pBrowser;
+  // Jobs hold a weak copy; once the page is gone their results are dropped.
+  std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
+};
+
+}  // namespace orvanta

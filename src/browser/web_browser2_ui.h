@@ -1,0 +1,81 @@
+// The embedded browser control: one web view and the events a browser page consumes.
+#pragma once
+
+#include <wx/webview.h>
+#include <wx/window.h>
+
+#include "news/text/text.h"
+
+namespace orvanta {
+
+class CWebBrowser2;
+
+// A request to open a link in a new window. The handler names a control to receive it or
+// cancels it; a request left as delivered opens nothing.
+struct CNewWindowRequest {
+  Text url;                       // the link's address as the engine reports it (ASCII)
+  CWebBrowser2* target = nullptr;  // the control that is to load the link
+  bool cancel = false;
+};
+
+// Everything that reaches the page from its control; all calls come on the window thread.
+class CWebBrowser2Events {
+ public:
+  virtual ~CWebBrowser2Events() = default;
+  // The address of the link under the pointer as the page's markup wrote it, in code page
+  // 936; empty when the pointer leaves a link.
+  virtual void OnStatusTextChange(const Text& text) = 0;
+  virtual void OnNewWindow2(CNewWindowRequest& request) = 0;
+  virtual void OnNavigateComplete2(const Text& url) = 0;
+  // Command 1: forward possible, 2: back possible.
+  virtual void OnCommandStateChange(int command, bool enabled) = 0;
+  virtual void OnTitleChange(const Text& title) = 0;
+  virtual void OnBeforeNavigate2(const Text&) {}
+};
+
+class CWebBrowser2 {
+ public:
+  CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events);
+  CWebBrowser2(const CWebBrowser2&) = delete;
+  CWebBrowser2& operator=(const CWebBrowser2&) = delete;
+
+  // An address in code page 936: a remote address or an absolute local path.
+  void Navigate(const Text& address);
+  void GoBack();
+  void GoForward();
+  void Stop();
+  void Refresh();
+  // Only the save-as command (4) exists.
+  void ExecWB(int command, int option);
+  CWebBrowser2* Application() { return this; }
+  void SetWidth(int width);
+  void SetHeight(int height);
+  Text LocationName() const;
+  Text LocationURL() const;
+
+  bool CanGoBack() const;
+  bool CanGoForward() const;
+  // The control window, for placing it.
+  wxWindow* GetWindow() const { return m_pView; }
+  wxWebView* GetWebView() const { return m_pView; }
+
+ private:
+  void InstallHoverReporter();
+  void ReportCommandState();
+  void SaveAs();
+
+  void OnScriptMessage(wxWebViewEvent& event);
+  void OnNewWindow(wxWebViewEvent& event);
+  void OnNavigating(wxWebViewEvent& event);
+  void OnNavigated(wxWebViewEvent& event);
+  void OnLoaded(wxWebViewEvent& event);
+  void OnTitleChanged(wxWebViewEvent& event);
+
+  wxWebView* m_pView = nullptr;
+  CWebBrowser2Events* m_pEvents;
+  bool m_bCanBack = false;
+  bool m_bCanForward = false;
+  bool m_bStateReported = false;
+};
+
+}  // namespace orvanta

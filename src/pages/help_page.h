@@ -1,0 +1,11 @@
+// The page that explains how to set up news keywords.
+#pragma once
+
+#include "news/text/text.h"
+
+namespace orvanta {
+
+// Always the same complete document, whatever the mode.
+Text BuildHelpPage(int mode);
+
+}  // namespace orvanta

@@ -1,0 +1,162 @@
+#include "shell/browser_host_dlg.h"
+
+#include "browser/window_thread_ui.h"
+#include "news/text/code_page.h"
+#include "search/web_search.h"
+#include "search/web_search_box_ui.h"
+#include "shell/resource_images_ui.h"
+
+namespace orvanta {
+namespace {
+
+const Text& AddressPlaceholder() {
+  static const Text text = Gbk("请输入网址");
+  return text;
+}
+
+}  // namespace
+
+CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordColour)
+    : wxDialog(nullptr, wxID_ANY, title, wxPoint(0, 0), wxSize(850, 570),
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMINIMIZE_BOX | wxMAXIMIZE_BOX) {
+  SetBackgroundColour(wxColour(28, 106, 168));
+  m_inputFont = wxFont(wxFontInfo(wxSize(0, 23)).Family(wxFONTFAMILY_SWISS).FaceName("Arial"));
+  m_statusFont = wxFont(wxFontInfo(wxSize(0, 16)).Family(wxFONTFAMILY_SWISS));
+
+  m_pTab = new wxPanel(this, kTabId);
+  m_pTab->SetBackgroundColour(wxColour(28, 106, 168));
+  m_pAddress = new wxComboBox(this, kAddressId, wxEmptyString, wxDefaultPosition,
+                              wxDefaultSize, 0, nullptr, wxCB_DROPDOWN | wxCB_SORT);
+  m_pGo = new wxBitmapButton(this, kGoId, LoadResBitmap(187, 51, 28), wxDefaultPosition,
+                             wxSize(51, 28), wxBORDER_NONE);
+  m_pKeyword = new wxTextCtrl(this, kKeywordId, wxEmptyString, wxDefaultPosition,
+                              wxDefaultSize, wxBORDER_SIMPLE);
+  // Read-only: typed characters never reach the engine box.
+  m_pEngine = new wxComboBox(this, kEngineId, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                             0, nullptr, wxCB_READONLY | wxCB_SORT);
+  m_pSearch = new wxBitmapButton(this, kSearchId, LoadResBitmap(188, 51, 28),
+                                 wxDefaultPosition, wxSize(51, 28), wxBORDER_NONE);
+  // Created last so that it lies above the tab frame, which reaches below it.
+  m_pStatus = new wxTextCtrl(this, kStatusId, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                             wxTE_READONLY | wxBORDER_NONE);
+
+  m_nFocusField = 1;
+  m_pAddress->SetFont(m_inputFont);
+  m_pEngine->SetFont(m_inputFont);
+  m_pKeyword->SetFont(m_inputFont);
+  m_pStatus->SetFont(m_statusFont);
+  m_pKeyword->SetForegroundColour(keywordColour);
+  m_pKeyword->SetBackgroundColour(wxColour(18, 32, 65));
+  m_pStatus->SetForegroundColour(wxColour(151, 196, 229));
+  m_pStatus->SetBackgroundColour(wxColour(28, 106, 168));
+  m_pStatus->ChangeValue("  Orvanta");
+  m_pGo->SetCursor(wxCursor(wxCURSOR_HAND));
+  m_pSearch->SetCursor(wxCursor(wxCURSOR_HAND));
+
+  m_pAddress->Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent& event) {
+    m_nFocusField = 1;
+    if (ToLocalText(m_pAddress->GetValue()) == AddressPlaceholder()) {
+      m_pAddress->ChangeValue(wxEmptyString);
+      m_pStatus->ChangeValue(wxEmptyString);
+    }
+    event.Skip();
+  });
+  m_pKeyword->Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent& event) {
+    m_nFocusField = 2;
+    if (ToLocalText(m_pKeyword->GetValue()) == KeywordPlaceholder()) {
+      m_pKeyword->ChangeValue(wxEmptyString);
+      m_pStatus->ChangeValue(wxEmptyString);
+    }
+    event.Skip();
+  });
+  m_pEngine->Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent& event) {
+    m_pSearch->SetFocus();
+    event.Skip();
+  });
+  Bind(wxEVT_CHAR_HOOK, &CBrowserHostDlg::OnCharHook, this);
+  m_pGo->Bind(wxEVT_BUTTON, &CBrowserHostDlg::OnButton, this);
+  m_pSearch->Bind(wxEVT_BUTTON, &CBrowserHostDlg::OnButton, this);
+  m_pTab->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    FitPageToTab();
+    event.Skip();
+  });
+}
+
+void CBrowserHostDlg::CreatePage() {
+  m_pPage = new CBrowserPageDlg(m_pTab, this);
+  FitPageToTab();
+}
+
+void CBrowserHostDlg::FitPageToTab() {
+  if (m_pPage) m_pPage->SetSize(m_pTab->GetClientSize());
+}
+
+void CBrowserHostDlg::ReselectEngine() {
+  if (m_nEngineIndex < static_cast<int>(m_pEngine->GetCount()))
+    m_pEngine->SetSelection(m_nEngineIndex);
+}
+
+void CBrowserHostDlg::SetAddressBoxText(const Text& text) {
+  m_pAddress->ChangeValue(FromLocal(text));
+}
+
+void CBrowserHostDlg::SetStatusLineText(const Text& text) {
+  m_pStatus->ChangeValue(FromLocal(text));
+}
+
+void CBrowserHostDlg::SetCaptionText(const Text& text) { SetTitle(FromLocal(text)); }
+
+void CBrowserHostDlg::OnGo() {
+  ShowPage();
+  const Text address = ToLocalText(m_pAddress->GetValue());
+  if (!address.empty() && address != AddressPlaceholder()) {
+    m_pPage->Browser().Navigate(address);
+    m_pPage->ShowTreePanel(0);
+  } else {
+    m_pAddress->ChangeValue(FromLocal(AddressPlaceholder()));
+    m_pStatus->ChangeValue(FromLocal(Text("  ") + AddressPlaceholder()));
+  }
+}
+
+void CBrowserHostDlg::OnSearch() {
+  ShowPage();
+  RunWebSearch(*m_pPage, *m_pEngine, *m_pKeyword, *this);
+}
+
+void CBrowserHostDlg::OnEnter() {
+  if (m_nFocusField == 1)
+    OnGo();
+  else
+    OnSearch();
+}
+
+bool CBrowserHostDlg::FocusInBrowser() const {
+  const wxWindow* view = m_pPage ? m_pPage->Browser().GetWindow() : nullptr;
+  for (const wxWindow* w = wxWindow::FindFocus(); w != nullptr; w = w->GetParent())
+    if (w == view) return true;
+  return false;
+}
+
+void CBrowserHostDlg::OnCharHook(wxKeyEvent& event) {
+  const int key = event.GetKeyCode();
+  if (key == WXK_ESCAPE) {
+    OnEscape();
+    return;
+  }
+  // Keys typed into a web page's own forms belong to the page.
+  if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !FocusInBrowser()) {
+    OnEnter();
+    return;
+  }
+  event.Skip();
+}
+
+void CBrowserHostDlg::OnButton(wxCommandEvent& event) {
+  switch (event.GetId()) {
+    case kGoId: OnGo(); break;
+    case kSearchId: OnSearch(); break;
+    default: event.Skip(); break;
+  }
+}
+
+}  // namespace orvanta

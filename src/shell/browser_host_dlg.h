@@ -1,0 +1,70 @@
+// What the main window and the secondary windows share: address box, search box, status
+// line and the frame that holds their browser page.
+#pragma once
+
+#include <wx/bmpbuttn.h>
+#include <wx/combobox.h>
+#include <wx/dialog.h>
+#include <wx/panel.h>
+#include <wx/textctrl.h>
+
+#include "browser/browser_page_dlg.h"
+#include "browser/page_host.h"
+
+namespace orvanta {
+
+class CBrowserHostDlg : public wxDialog, public CPageHost {
+ public:
+  enum {
+    kGoId = 1001, kTabId = 1002, kStatusId = 1009, kEngineId = 1014, kAddressId = 1015,
+    kSearchId = 1016, kKeywordId = 1017,
+  };
+
+  CBrowserPageDlg& Page() { return *m_pPage; }
+  wxComboBox* AddressBox() const { return m_pAddress; }
+  wxComboBox* EngineBox() const { return m_pEngine; }
+  wxTextCtrl* KeywordBox() const { return m_pKeyword; }
+  wxTextCtrl* StatusLine() const { return m_pStatus; }
+  int FocusField() const { return m_nFocusField; }
+  int EngineIndex() const { return m_nEngineIndex; }
+
+  // CPageHost
+  void SetAddressBoxText(const Text& text) override;
+  void SetStatusLineText(const Text& text) override;
+  void SetCaptionText(const Text& text) override;
+
+  void OnGo();
+  void OnSearch();
+  // Enter: the address after the mouse rested on the address box, otherwise a search.
+  void OnEnter();
+
+ protected:
+  CBrowserHostDlg(const wxString& title, const wxColour& keywordColour);
+  // Builds the page inside the tab frame; call once the controls exist.
+  void CreatePage();
+  // Brings the page to front in the tab frame (the main window's "Show page").
+  virtual void ShowPage() {}
+  virtual void OnEscape() = 0;
+  void FitPageToTab();
+  void ReselectEngine();
+
+  wxBitmapButton* m_pGo = nullptr;
+  wxBitmapButton* m_pSearch = nullptr;
+  wxComboBox* m_pAddress = nullptr;
+  wxComboBox* m_pEngine = nullptr;
+  wxTextCtrl* m_pKeyword = nullptr;
+  wxTextCtrl* m_pStatus = nullptr;
+  wxPanel* m_pTab = nullptr;
+  CBrowserPageDlg* m_pPage = nullptr;
+  wxFont m_inputFont;
+  wxFont m_statusFont;
+  int m_nFocusField = 1;
+  int m_nEngineIndex = 0;
+
+ private:
+  void OnCharHook(wxKeyEvent& event);
+  void OnButton(wxCommandEvent& event);
+  bool FocusInBrowser() const;
+};
+
+}  // namespace orvanta

@@ -1,0 +1,61 @@
+#include "shell/browser_window_dlg.h"
+
+#include <wx/dcbuffer.h>
+
+#include "search/web_search_box_ui.h"
+#include "shell/resource_images_ui.h"
+
+namespace orvanta {
+
+CBrowserWindowDlg* CBrowserWindowDlg::Open() { return new CBrowserWindowDlg(); }
+
+CBrowserWindowDlg::CBrowserWindowDlg()
+    : CBrowserHostDlg("Orvanta", wxColour(151, 196, 229)) {
+  SetIcon(LoadResIcon(175));
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  CreatePage();
+  m_pPage->ShowTreePanel(1);
+  m_pPage->FillSubscriptionTree();
+  m_pGo->SetSize(303, 0, 51, 28);
+  m_pKeyword->SetSize(363, 0, 289, 28);
+  m_pSearch->SetSize(781, 0, 51, 28);
+  m_pEngine->SetSize(652, 0, 129, 28);
+  m_nEngineIndex = ChooseEngineIndex();
+  FillEngineBox(*m_pEngine, m_nEngineIndex);
+  Bind(wxEVT_SIZE, &CBrowserWindowDlg::OnSize, this);
+  Bind(wxEVT_PAINT, &CBrowserWindowDlg::OnPaint, this);
+  Bind(wxEVT_CLOSE_WINDOW, &CBrowserWindowDlg::OnClose, this);
+  SetSize(100, 100, 850, 570);
+}
+
+void CBrowserWindowDlg::OnSize(wxSizeEvent& event) {
+  event.Skip();
+  const wxSize client = GetClientSize();
+  const int cx = client.x, cy = client.y;
+  m_pStatus->SetSize(0, cy - 16, cx, 16);
+  m_pGo->SetSize(cx - 540, 0, 51, 28);
+  m_pSearch->SetSize(cx - 61, 0, 51, 28);
+  m_pKeyword->SetSize(cx - 482, 0, 292, 28);
+  m_pAddress->SetSize(10, 0, std::max(cx - 550, 0), 28);
+  m_pEngine->SetSize(cx - 190, 0, 129, 28);
+  ReselectEngine();
+  m_pTab->SetSize(0, 33, cx, std::max(cy - 19, 0));
+  FitPageToTab();
+  Refresh(false);
+}
+
+void CBrowserWindowDlg::OnPaint(wxPaintEvent&) {
+  wxAutoBufferedPaintDC dc(this);
+  dc.SetBackground(wxBrush(wxColour(28, 106, 168)));
+  dc.Clear();
+  wxImage band = LoadResBitmap(217, 2, 33).ConvertToImage();
+  band.Rescale(std::max(GetClientSize().x, 1), 33);
+  dc.DrawBitmap(wxBitmap(band), 0, 0);
+}
+
+void CBrowserWindowDlg::OnClose(wxCloseEvent&) {
+  // No question: the window simply goes, and with it its page and control.
+  Destroy();
+}
+
+}  // namespace orvanta

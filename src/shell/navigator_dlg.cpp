@@ -1,0 +1,201 @@
+#include "shell/navigator_dlg.h"
+
+#include <wx/dcbuffer.h>
+#include <wx/utils.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <string>
+
+#include "browser/browser_address.h"
+#include "browser/media_list_job.h"
+#include "browser/window_thread_ui.h"
+#include "news/text/code_page.h"
+#include "pages/page_file.h"
+#include "search/web_search_box_ui.h"
+#include "shell/navigator_tray_ui.h"
+#include "shell/page_builders.h"
+#include "shell/resource_images_ui.h"
+
+namespace orvanta {
+namespace {
+
+bool FileExists(std::string_view name) {
+  struct stat status;
+  return ::stat(std::string(name).c_str(), &status) == 0;
+}
+
+// Writes a page file; a failure is told through the application's message box and the
+// caller then does not navigate.
+bool WritePageFile(std::string_view name, const Text& text) {
+  if (WriteFileAtomically(std::string(name), text)) return true;
+  ShowAppMessageBox(Gbk("无法写入文件 ") + LocalFullName(name));
+  return false;
+}
+
+wxBitmapButton* MakePageButton(wxWindow* parent, int id, int normal, int highlighted) {
+  auto* button = new wxBitmapButton(parent, id, LoadResBitmap(normal, 65, 28), wxDefaultPosition,
+                                    wxSize(65, 28), wxBORDER_NONE);
+  button->SetBitmapPressed(LoadResBitmap(highlighted, 65, 28));
+  button->SetBitmapFocus(LoadResBitmap(highlighted, 65, 28));
+  button->SetBitmapDisabled(LoadResBitmap(normal, 65, 28));
+  button->SetCursor(wxCursor(wxCURSOR_HAND));
+  return button;
+}
+
+}  // namespace
+
+CNavigatorDlg::CNavigatorDlg()
+    : CBrowserHostDlg("Orvanta", wxColour(255, 186, 0)), m_hoverTimer(this, kHoverTimer) {
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  SetIcon(LoadResIcon(177));
+  m_nFocusField = 1;
+
+  // The tray is a desktop facility; without one the program simply runs without it.
+  if (wxTaskBarIcon::IsAvailable()) {
+    m_pTray = std::make_unique<CNavigatorTrayIcon>(this);
+    if (!m_pTray->IsIconInstalled()) m_pTray.reset();
+  }
+  SetIcon(LoadResIcon(176));
+  SetSize(0, 0, 850, 570);
+
+  CreatePage();
+  ShowPage();
+  m_pPage->ShowTreePanel(0);
+
+  m_pNews = MakePageButton(this, kNewsId, 142, 153);
+  m_pVideo = MakePageButton(this, kVideoId, 150, 149);
+  m_pImage = MakePageButton(this, kImageId, 148, 147);
+  m_pMusic = MakePageButton(this, kMusicId, 146, 145);
+  m_pNews->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnNewsButton(); });
+  m_pVideo->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnVideoButton(); });
+  m_pImage->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnImageButton(); });
+  m_pMusic->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnMusicButton(); });
+  m_pStatus->Raise();
+
+  Bind(wxEVT_TIMER, &CNavigatorDlg::OnHoverTimer, this, kHoverTimer);
+  m_hoverTimer.Start(200);
+
+  m_pGo->SetSize(303, 62, 51, 28);
+  m_pKeyword->SetSize(363, 62, 289, 28);
+  m_pSearch->SetSize(781, 62, 51, 28);
+  m_pEngine->SetSize(652, 62, 129, 28);
+  m_pNews->SetSize(10, 33, 65, 28);
+  m_pVideo->SetSize(90, 33, 65, 28);
+  m_pImage->SetSize(170, 33, 65, 28);
+  m_pMusic->SetSize(250, 33, 65, 28);
+
+  m_nEngineIndex = ChooseEngineIndex();
+  FillEngineBox(*m_pEngine, m_nEngineIndex);
+
+  ::mkdir("sc", 0755);
+  ::mkdir("temp", 0755);
+  if (!FileExists(kLoadingPageFile)) WritePageFile(kLoadingPageFile, LoadingPageText());
+
+  SetTitle("Orvanta V1.0");
+  Bind(wxEVT_SIZE, &CNavigatorDlg::OnSize, this);
+  Bind(wxEVT_PAINT, &CNavigatorDlg::OnPaint, this);
+  Bind(wxEVT_CLOSE_WINDOW, &CNavigatorDlg::OnClose, this);
+  OnNewsButton();
+}
+
+CNavigatorDlg::~CNavigatorDlg() { m_hoverTimer.Stop(); }
+
+wxBitmapButton* CNavigatorDlg::PageButton(int id) const {
+  switch (id) {
+    case kNewsId: return m_pNews;
+    case kVideoId: return m_pVideo;
+    case kImageId: return m_pImage;
+    case kMusicId: return m_pMusic;
+    default: return nullptr;
+  }
+}
+
+void CNavigatorDlg::ShowPage() {
+  if (m_pCurrentPage && m_pCurrentPage != m_pPage) m_pCurrentPage->Hide();
+  m_pPage->Show();
+  m_pCurrentPage = m_pPage;
+  FitPageToTab();
+}
+
+void CNavigatorDlg::OnNewsButton() {
+  ShowPage();
+  m_pPage->ShowTreePanel(1);
+  m_pPage->FillSubscriptionTree();
+  if (WritePageFile(kStartPageFile, StartPageText()))
+    m_pPage->Browser().Navigate(LocalFullName(kStartPageFile));
+}
+
+void CNavigatorDlg::OpenMediaPage(const Text& pageText, std::string_view pageFile,
+                                  std::string_view listFile) {
+  ShowPage();
+  m_pPage->ShowTreePanel(0);
+  m_pPage->FillSubscriptionTree();
+  if (!WritePageFile(pageFile, pageText)) return;
+  // A list left from an earlier search page must never show on the new one.
+  if (FileExists(listFile)) std::remove(std::string(listFile).c_str());
+  m_pPage->m_nMediaLists = 0;
+  m_pPage->Browser().Navigate(LocalFullName(pageFile));
+}
+
+void CNavigatorDlg::OnVideoButton() { OpenMediaPage(VideoPageText(), kVideoPageFile, kVideoListFile); }
+void CNavigatorDlg::OnImageButton() { OpenMediaPage(ImagePageText(), kImagePageFile, kImageListFile); }
+void CNavigatorDlg::OnMusicButton() { OpenMediaPage(MusicPageText(), kMusicPageFile, kMusicListFile); }
+
+void CNavigatorDlg::ShowAboutBox() {
+  ShowWindowMessageBox(Gbk("Orvanta V1.0"));
+}
+
+void CNavigatorDlg::OnSize(wxSizeEvent& event) {
+  event.Skip();
+  const wxSize client = GetClientSize();
+  const int cx = client.x, cy = client.y;
+  m_pStatus->SetSize(0, cy - 16, cx, 16);
+  m_pGo->SetSize(cx - 540, 62, 51, 28);
+  m_pSearch->SetSize(cx - 61, 62, 51, 28);
+  m_pKeyword->SetSize(cx - 482, 62, 292, 28);
+  m_pAddress->SetSize(10, 62, std::max(cx - 550, 0), 28);
+  m_pEngine->SetSize(cx - 190, 62, 129, 28);
+  ReselectEngine();
+  // The frame reaches 14 pixels below the client area, under the status line.
+  m_pTab->SetSize(0, 98, cx, std::max(cy - 84, 0));
+  FitPageToTab();
+  m_pNews->SetSize(10, 33, 65, 28);
+  m_pVideo->SetSize(90, 33, 65, 28);
+  m_pImage->SetSize(170, 33, 65, 28);
+  m_pMusic->SetSize(250, 33, 65, 28);
+  Refresh(false);
+}
+
+void CNavigatorDlg::OnPaint(wxPaintEvent&) {
+  wxAutoBufferedPaintDC dc(this);
+  dc.SetBackground(wxBrush(wxColour(28, 106, 168)));
+  dc.Clear();
+}
+
+void CNavigatorDlg::OnHoverTimer(wxTimerEvent&) {
+  wxWindow* under = wxFindWindowAtPoint(wxGetMousePosition());
+  for (wxWindow* button : {m_pNews, m_pVideo, m_pImage, m_pMusic}) {
+    if (button && button == under && wxWindow::FindFocus() != button) button->SetFocus();
+  }
+}
+
+void CNavigatorDlg::OnClose(wxCloseEvent& event) {
+  if (event.CanVeto() && !AskWindowQuestion(Gbk("所有打开的窗口都关闭?"))) {
+    event.Veto();
+    return;
+  }
+  m_hoverTimer.Stop();
+  if (m_pTray) {
+    m_pTray->RemoveIcon();
+    m_pTray.reset();
+  }
+  // Secondary windows end with the program.
+  for (wxWindow* window : wxTopLevelWindows)
+    if (window != this) window->Destroy();
+  Destroy();
+  if (wxTheApp) wxTheApp->ExitMainLoop();
+}
+
+}  // namespace orvanta

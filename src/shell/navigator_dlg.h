@@ -1,0 +1,52 @@
+// The main window: page buttons, address and search box, the home page and the tray icon.
+#pragma once
+
+#include <memory>
+
+#include <wx/timer.h>
+
+#include "shell/browser_host_dlg.h"
+
+namespace orvanta {
+
+class CNavigatorTrayIcon;
+
+class CNavigatorDlg : public CBrowserHostDlg {
+ public:
+  enum { kNewsId = 1003, kVideoId = 1005, kImageId = 1006, kMusicId = 1007, kHoverTimer = 1 };
+
+  CNavigatorDlg();
+  ~CNavigatorDlg() override;
+
+  bool HasPageButtons() const override { return true; }
+  wxBitmapButton* PageButton(int id) const;
+  CBrowserPageDlg& HomePage() { return *m_pPage; }
+
+  void OnNewsButton();
+  void OnVideoButton();
+  void OnImageButton();
+  void OnMusicButton();
+  void ShowAboutBox();
+  bool HasTrayIcon() const { return m_pTray != nullptr; }
+
+ protected:
+  void ShowPage() override;
+  void OnEscape() override { Close(); }
+
+ private:
+  void OpenMediaPage(const Text& pageText, std::string_view pageFile, std::string_view listFile);
+  void OnSize(wxSizeEvent& event);
+  void OnPaint(wxPaintEvent& event);
+  void OnHoverTimer(wxTimerEvent& event);
+  void OnClose(wxCloseEvent& event);
+
+  wxWindow* m_pCurrentPage = nullptr;
+  wxBitmapButton* m_pNews = nullptr;
+  wxBitmapButton* m_pVideo = nullptr;
+  wxBitmapButton* m_pImage = nullptr;
+  wxBitmapButton* m_pMusic = nullptr;
+  wxTimer m_hoverTimer;
+  std::unique_ptr<CNavigatorTrayIcon> m_pTray;
+};
+
+}  // namespace orvanta

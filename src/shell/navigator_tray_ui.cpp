@@ -1,0 +1,31 @@
+#include "shell/navigator_tray_ui.h"
+
+#include <wx/menu.h>
+
+#include "shell/navigator_dlg.h"
+#include "shell/resource_images_ui.h"
+
+namespace orvanta {
+
+CNavigatorTrayIcon::CNavigatorTrayIcon(CNavigatorDlg* window) : m_pWindow(window) {
+  SetIcon(wxBitmapBundle(LoadResIcon(176)), "Orvanta");
+  Bind(wxEVT_TASKBAR_LEFT_DCLICK, [this](wxTaskBarIconEvent&) {
+    m_pWindow->Iconize(false);
+    m_pWindow->Show();
+    m_pWindow->Raise();
+  });
+  Bind(wxEVT_MENU, [this](wxCommandEvent& event) {
+    if (event.GetId() == kAboutCommand) m_pWindow->ShowAboutBox();
+    if (event.GetId() == kExitCommand) m_pWindow->Close();
+  });
+}
+
+wxMenu* CNavigatorTrayIcon::CreatePopupMenu() {
+  m_pWindow->Raise();
+  auto* menu = new wxMenu;
+  menu->Append(kAboutCommand, wxString::FromUTF8("关于"));
+  menu->Append(kExitCommand, wxString::FromUTF8("退出"));
+  return menu;
+}
+
+}  // namespace orvanta

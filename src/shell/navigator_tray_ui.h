@@ -1,0 +1,22 @@
+// The tray icon of the main window and its menu 160.
+#pragma once
+
+#include <wx/taskbar.h>
+
+namespace orvanta {
+
+class CNavigatorDlg;
+
+class CNavigatorTrayIcon : public wxTaskBarIcon {
+ public:
+  enum { kAboutCommand = 32772, kExitCommand = 32774 };
+  explicit CNavigatorTrayIcon(CNavigatorDlg* window);
+
+ protected:
+  wxMenu* CreatePopupMenu() override;
+
+ private:
+  CNavigatorDlg* m_pWindow;
+};
+
+}  // namespace orvanta
