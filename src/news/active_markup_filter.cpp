@@ -269,13 +269,17 @@ class Neutraliser {
   }
 
   void ScanTag(std::size_t open, std::size_t nameBegin) {
+    // Escaped, the whole tag is text, and what it held is read again as text. The name is
+    // judged on its first bytes, so that a run of escaped tags is not read to its end each.
+    if (StartsWithNoCase(in_, nameBegin, "script")) return EscapeOpener(open);
+    const auto endsName = [&](std::size_t at) {
+      return at >= in_.size() || IsMarkupSpace(in_[at]) || in_[at] == '/' || in_[at] == '>';
+    };
     std::size_t i = nameBegin;
-    while (i < in_.size() && !IsMarkupSpace(in_[i]) && in_[i] != '/' && in_[i] != '>') ++i;
-    if (StartsWithNoCase(in_, nameBegin, "script") ||
-        IsBlockedElement(in_.substr(nameBegin, i - nameBegin))) {
-      // Escaped, the whole tag is text, and what it held is read again as text.
+    while (i < nameBegin + 10 && !endsName(i)) ++i;
+    if (endsName(i) && IsBlockedElement(in_.substr(nameBegin, i - nameBegin)))
       return EscapeOpener(open);
-    }
+    while (!endsName(i)) ++i;
     std::vector<Edit> edits;
     std::string_view closer;  // what the tag lacks when the field ends inside it
     const auto checkValue = [&](std::size_t begin, std::size_t end) {

@@ -34,13 +34,22 @@ bool Contains(const Text& field, std::string_view pattern) {
 
 // The closing tags that feeds use for layout keep their "</"; every other one loses it.
 void StripClosingMarks(Text& field) {
-  static constexpr std::array<std::string_view, 11> kKept = {
-      "b>", "nobr>", "table>", "div>", "span>", "tr>", "td>", "strong>", "center>", "a>", "font>"};
-  for (std::string_view tag : kKept) Swap(field, "</" + Text(tag), "&lt;/" + Text(tag));
+  struct Kept {
+    Text tag, escaped;
+  };
+  static const std::array<Kept, 11> kKept = [] {
+    std::array<Kept, 11> kept;
+    const std::array<std::string_view, 11> names = {
+        "b>", "nobr>", "table>", "div>", "span>", "tr>", "td>", "strong>", "center>", "a>", "font>"};
+    for (std::size_t k = 0; k < names.size(); ++k)
+      kept[k] = {"</" + Text(names[k]), "&lt;/" + Text(names[k])};
+    return kept;
+  }();
+  if (Find(field, "</") < 0) return;
+  for (const Kept& kept : kKept) Swap(field, kept.tag, kept.escaped);
   Remove(field, "</");
-  static constexpr std::array<std::string_view, 11> kRestored = {
-      "font>", "a>", "center>", "strong>", "span>", "tr>", "td>", "div>", "table>", "nobr>", "b>"};
-  for (std::string_view tag : kRestored) Swap(field, "&lt;/" + Text(tag), "</" + Text(tag));
+  // Restored in the reverse order; a field that held an escaped form gets the real tag too.
+  for (auto kept = kKept.rbegin(); kept != kKept.rend(); ++kept) Swap(field, kept->escaped, kept->tag);
 }
 
 void CleanGoogle(Text& field, std::string_view marker) {
@@ -124,6 +133,7 @@ void CleanYoudao(Text& field) {
 }  // namespace
 
 Text CleanField(Text field, std::string_view marker) {
+  if (field.empty()) return field;
   StripClosingMarks(field);
   if (marker == kDescriptionMarker || marker == kLinkMarker) CleanAddresses(field, marker);
 

@@ -1,5 +1,6 @@
 #include "shell/navigator_dlg.h"
 
+#include <wx/app.h>
 #include <wx/dcbuffer.h>
 #include <wx/utils.h>
 

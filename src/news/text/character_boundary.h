@@ -9,8 +9,8 @@ namespace orvanta {
 inline bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 inline bool IsTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE; }
 
-// Walks a text forward from a known character boundary; each step costs amortised O(1),
-// so a scan that only moves forward stays linear however many positions it asks about.
+// Answers "does a character begin here?" for positions that only move forward, starting
+// from a known character boundary; a whole scan stays linear.
 class BoundaryCursor {
  public:
   explicit BoundaryCursor(std::string_view text) : text_(text) {}
@@ -23,10 +23,19 @@ class BoundaryCursor {
     return 1;
   }
 
-  // True when position (not before the cursor) begins a character.
+  // True when position (not before the cursor) begins a character. Only the run of
+  // possible lead bytes in front of position is looked at, and never beyond the cursor, so
+  // ASCII text costs O(1) per question and a long double-byte run is walked once.
   bool IsBoundary(std::size_t position) {
-    while (boundary_ < position) boundary_ += CharacterLength(boundary_);
-    return boundary_ == position;
+    std::size_t runStart = position;
+    while (runStart > boundary_ && IsLeadByte(text_[runStart - 1])) --runStart;
+    // runStart is a boundary: either the cursor, or the byte before it ends a character.
+    // Inside the run the bytes pair up from its start.
+    const bool oddRun = (position - runStart) % 2 == 1;
+    const bool boundary =
+        !oddRun || position >= text_.size() || !IsTrailByte(text_[position]);
+    boundary_ = boundary ? position : position - 1;
+    return boundary;
   }
 
   // Moves the cursor onto a position the caller knows to be a boundary.
