@@ -49,7 +49,7 @@ Text ToLocal(const wxString& text) {
 
 CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events)
     : m_pEvents(events) {
-  m_pView = wxWebView::New(parent, id, wxWebViewDefaultURLStr, wxDefaultPosition,
+  m_pView = wxWebView::New(parent, id, wxString(), wxDefaultPosition,
                            wxDefaultSize, wxWebViewBackendDefault, wxBORDER_NONE);
   if (m_pView == nullptr) return;
   InstallHoverReporter();

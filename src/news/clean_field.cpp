@@ -45,11 +45,14 @@ void StripClosingMarks(Text& field) {
       kept[k] = {"</" + Text(names[k]), "&lt;/" + Text(names[k])};
     return kept;
   }();
-  if (Find(field, "</") < 0) return;
-  for (const Kept& kept : kKept) Swap(field, kept.tag, kept.escaped);
-  Remove(field, "</");
-  // Restored in the reverse order; a field that held an escaped form gets the real tag too.
-  for (auto kept = kKept.rbegin(); kept != kKept.rend(); ++kept) Swap(field, kept->escaped, kept->tag);
+  if (Find(field, "</") >= 0) {
+    for (const Kept& kept : kKept) Swap(field, kept.tag, kept.escaped);
+    Remove(field, "</");
+  }
+  // font, a, center, strong, span, tr, td, div, table, nobr, b; a field that held an escaped
+  // form gets the real tag too.
+  static constexpr std::array<std::size_t, 11> kRestoreOrder = {10, 9, 8, 7, 4, 5, 6, 3, 2, 1, 0};
+  for (std::size_t k : kRestoreOrder) Swap(field, kKept[k].escaped, kKept[k].tag);
 }
 
 void CleanGoogle(Text& field, std::string_view marker) {

@@ -9,8 +9,10 @@ namespace orvanta {
 void ParseFeed(NewsItemStore& store, const Text& feed) {
   // "<item" also opens RSS 1.0's '<item rdf:about=...>'.
   const Text marked = ReplaceAll(feed, "<item", "$$");
+  const int start = Find(marked, "$");  // -1 when there is none: the whole feed stays
   TextArray parts;
-  SplitText(Mid(marked, Find(marked, "$")), parts, "$$");
+  SplitText(std::string_view(marked).substr(start < 0 ? 0 : static_cast<std::size_t>(start)),
+            parts, "$$");
   for (std::size_t k = 1; k < parts.size(); ++k) {
     const Text& item = parts[k];
     store.titles.push_back(ExtractField(item, "title>"));
@@ -26,7 +28,7 @@ Text ExtractField(const Text& item, std::string_view marker) {
   // splitting it whole, without copying every other piece.
   const Text marked = ReplaceAll(item, marker, "!!");
   const int first = Find(marked, "!!");
-  if (first < 0) return CleanField(Text(), marker);
+  if (first < 0) return Text();
   const int begin = first + 2;
   const int second = Find(marked, "!!", begin);
   const Text field = second < 0 ? Mid(marked, begin) : Mid(marked, begin, second - begin);

@@ -1,0 +1,60 @@
+// What the window tests share: bounded waits on real events, a scratch working folder, the
+// message boxes the program asks for, and the pointer.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <wx/string.h>
+#include <wx/window.h>
+
+#include "news/text/text.h"
+
+namespace orvanta::testing {
+
+// Runs the event loop until done() holds or the bound passes; false when it passed.
+bool WaitFor(const std::function<bool()>& done, int boundMs = 20000);
+
+// A fresh folder that is the current directory while the object lives.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string previous_;
+  std::string path_;
+};
+
+struct ShownMessage {
+  wxString text;
+  wxString caption;
+};
+
+// Records every message box instead of showing it; questions get the given answer.
+class MessageRecorder {
+ public:
+  explicit MessageRecorder(bool answer = false);
+  ~MessageRecorder();
+  const std::vector<ShownMessage>& shown() const { return shown_; }
+  int asked() const { return asked_; }
+
+ private:
+  std::vector<ShownMessage> shown_;
+  int asked_ = 0;
+};
+
+// Writes a code-page-936 page into the current folder and returns its full name.
+Text WriteLocalPage(const std::string& relativeName, const std::string& bodyUtf8,
+                    const std::string& titleUtf8 = "t");
+
+// Moves the real pointer over a point of window (client coordinates) and, when asked, clicks.
+void MovePointer(wxWindow* window, int x, int y);
+void ClickPointer(wxWindow* window, int x, int y);
+
+// wxString from UTF-8 literals.
+inline wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+}  // namespace orvanta::testing
