@@ -8,22 +8,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "pages/file_descriptor.h"
+
 namespace orvanta {
 namespace {
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
-  ~FileDescriptor() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return descriptor_; }
-
- private:
-  int descriptor_;
-};
 
 std::string HomeFolder() {
   const char* home = std::getenv("HOME");

@@ -4,37 +4,20 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <map>
 #include <memory>
 
+#include "pages/file_descriptor.h"
+
 namespace orvanta {
 namespace {
-
-// Closes the descriptor on every way out.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
-  ~FileDescriptor() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-  int get() const { return descriptor_; }
-  bool Close() {
-    const int descriptor = descriptor_;
-    descriptor_ = -1;
-    return ::close(descriptor) == 0;
-  }
-
- private:
-  int descriptor_;
-};
 
 bool WriteWhole(int descriptor, std::string_view text) {
   while (!text.empty()) {
     const ssize_t written = ::write(descriptor, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
     if (written < 0) return false;
     text.remove_prefix(static_cast<std::size_t>(written));
   }
