@@ -53,7 +53,6 @@ CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events)
                            wxDefaultSize, wxWebViewBackendDefault, wxBORDER_NONE);
   if (m_pView == nullptr) return;
   InstallHoverReporter();
-  m_pView->Bind(wxEVT_WEBVIEW_SCRIPT_MESSAGE_RECEIVED, &CWebBrowser2::OnScriptMessage, this);
   m_pView->Bind(wxEVT_WEBVIEW_NEWWINDOW, &CWebBrowser2::OnNewWindow, this);
   m_pView->Bind(wxEVT_WEBVIEW_NAVIGATING, &CWebBrowser2::OnNavigating, this);
   m_pView->Bind(wxEVT_WEBVIEW_NAVIGATED, &CWebBrowser2::OnNavigated, this);
@@ -61,8 +60,22 @@ CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events)
   m_pView->Bind(wxEVT_WEBVIEW_TITLE_CHANGED, &CWebBrowser2::OnTitleChanged, this);
 }
 
+// The engine's own message signal, reached directly: the text is taken as the script posted it.
+static void OnNativeStatusMessage(WebKitUserContentManager*, WebKitJavascriptResult* result,
+                           gpointer data) {
+  JSCValue* value = webkit_javascript_result_get_js_value(result);
+  if (value == nullptr || !jsc_value_is_string(value)) return;
+  char* text = jsc_value_to_string(value);
+  if (text == nullptr) return;
+  Text local(text);
+  g_free(text);
+  Utf8ToLocal(local);
+  static_cast<CWebBrowser2*>(data)->DeliverStatusText(local);
+}
+
+void CWebBrowser2::DeliverStatusText(const Text& text) { m_pEvents->OnStatusTextChange(text); }
+
 void CWebBrowser2::InstallHoverReporter() {
-  m_pView->AddScriptMessageHandler(kStatusHandler);
   auto* native = static_cast<WebKitWebView*>(m_pView->GetNativeBackend());
   if (native == nullptr) return;
   // The media search page's script reads the list file shown in its frame; both are local
@@ -71,11 +84,26 @@ void CWebBrowser2::InstallHoverReporter() {
   webkit_settings_set_allow_file_access_from_file_urls(settings, TRUE);
   // Injected natively so that links inside frames report too.
   WebKitUserContentManager* content = webkit_web_view_get_user_content_manager(native);
+  g_signal_connect(content, "script-message-received::orvantaStatus",
+                   G_CALLBACK(OnNativeStatusMessage), this);
+  webkit_user_content_manager_register_script_message_handler(content, kStatusHandler);
   WebKitUserScript* script = webkit_user_script_new(
       kHoverScript, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
       WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
   webkit_user_content_manager_add_script(content, script);
   webkit_user_script_unref(script);
+}
+
+CWebBrowser2::~CWebBrowser2() {
+  // The view may outlive this object by a moment while its window is torn down.
+  if (m_pView == nullptr) return;
+  if (auto* native = static_cast<WebKitWebView*>(m_pView->GetNativeBackend()))
+    g_signal_handlers_disconnect_by_data(webkit_web_view_get_user_content_manager(native), this);
+  m_pView->Unbind(wxEVT_WEBVIEW_NEWWINDOW, &CWebBrowser2::OnNewWindow, this);
+  m_pView->Unbind(wxEVT_WEBVIEW_NAVIGATING, &CWebBrowser2::OnNavigating, this);
+  m_pView->Unbind(wxEVT_WEBVIEW_NAVIGATED, &CWebBrowser2::OnNavigated, this);
+  m_pView->Unbind(wxEVT_WEBVIEW_LOADED, &CWebBrowser2::OnLoaded, this);
+  m_pView->Unbind(wxEVT_WEBVIEW_TITLE_CHANGED, &CWebBrowser2::OnTitleChanged, this);
 }
 
 void CWebBrowser2::Navigate(const Text& address) {
@@ -148,11 +176,6 @@ void CWebBrowser2::ReportCommandState() {
   }
 }
 
-void CWebBrowser2::OnScriptMessage(wxWebViewEvent& event) {
-  if (event.GetMessageHandler() != kStatusHandler) return;
-  m_pEvents->OnStatusTextChange(ToLocal(event.GetString()));
-}
-
 void CWebBrowser2::OnNewWindow(wxWebViewEvent& event) {
   CNewWindowRequest request;
   request.url = ToLocal(event.GetURL());
@@ -173,7 +196,11 @@ void CWebBrowser2::OnNavigated(wxWebViewEvent& event) {
   ReportCommandState();
 }
 
-void CWebBrowser2::OnLoaded(wxWebViewEvent&) { ReportCommandState(); }
+void CWebBrowser2::OnLoaded(wxWebViewEvent& event) {
+  m_strLoadedURL = ToLocal(event.GetURL());
+  ++m_nLoads;
+  ReportCommandState();
+}
 
 void CWebBrowser2::OnTitleChanged(wxWebViewEvent& event) {
   m_pEvents->OnTitleChange(ToLocal(event.GetString()));

@@ -36,6 +36,7 @@ class CWebBrowser2Events {
 class CWebBrowser2 {
  public:
   CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events);
+  ~CWebBrowser2();
   CWebBrowser2(const CWebBrowser2&) = delete;
   CWebBrowser2& operator=(const CWebBrowser2&) = delete;
 
@@ -58,13 +59,17 @@ class CWebBrowser2 {
   // The control window, for placing it.
   wxWindow* GetWindow() const { return m_pView; }
   wxWebView* GetWebView() const { return m_pView; }
+  // The address of the last page that finished loading, and how many did.
+  const Text& LoadedURL() const { return m_strLoadedURL; }
+  int LoadCount() const { return m_nLoads; }
+  // Called from the engine's message signal.
+  void DeliverStatusText(const Text& text);
 
  private:
   void InstallHoverReporter();
   void ReportCommandState();
   void SaveAs();
 
-  void OnScriptMessage(wxWebViewEvent& event);
   void OnNewWindow(wxWebViewEvent& event);
   void OnNavigating(wxWebViewEvent& event);
   void OnNavigated(wxWebViewEvent& event);
@@ -76,6 +81,8 @@ class CWebBrowser2 {
   bool m_bCanBack = false;
   bool m_bCanForward = false;
   bool m_bStateReported = false;
+  Text m_strLoadedURL;
+  int m_nLoads = 0;
 };
 
 }  // namespace orvanta

@@ -20,8 +20,8 @@ bool Exists(const std::string& path) {
 }
 
 bool IsUnwanted(unsigned char byte) {
-  return byte < 0x20 || byte == 0x7F || std::string_view("/\\:*?\"<>|").find(static_cast<char>(byte)) !=
-                                            std::string_view::npos;
+  static constexpr std::string_view kReserved = "/\\:*?\"<>|";
+  return byte < 0x20 || byte == 0x7F || kReserved.find(static_cast<char>(byte)) != std::string_view::npos;
 }
 
 // Cuts UTF-8 at a character boundary.
@@ -52,9 +52,13 @@ FavoriteOutcome Rename(const std::string& from, const std::string& to) {
 }  // namespace
 
 std::string ShortcutNameForTitle(std::string_view title) {
-  std::string name;
-  for (char byte : title) name += IsUnwanted(static_cast<unsigned char>(byte)) ? '_' : byte;
+  // Replaced in UTF-8, where an ASCII byte is always a character of its own (a GBK trail
+  // byte may be a backslash).
+  std::string name(title);
   LocalToUtf8(name);
+  for (char& byte : name) {
+    if (IsUnwanted(static_cast<unsigned char>(byte))) byte = '_';
+  }
   TrimBlanksAndDots(name);
   CutUtf8(name, kNameLimit);
   TrimBlanksAndDots(name);

@@ -55,7 +55,7 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t l
 std::string XdgFolder(const char* variable, const char* fallback, const char* leaf) {
   const char* base = std::getenv(variable);
   std::string folder;
-  // The base directory specification ignores relative values.
+  // XDG base directories ignore relative values.
   if (base != nullptr && base[0] == '/') {
     folder = base;
   } else {

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <sys/stat.h>
 
+#include "browser/browser_address.h"
 #include "browser/media_list_job.h"
 #include "pages/loading_page.h"
 #include "pages/start_page.h"
@@ -31,10 +32,9 @@ bool Exists(const char* name) {
 }
 
 bool ShowsFile(CBrowserPageDlg& page, const char* relative) {
-  const Text url = page.Browser().LocationURL();
-  return url.size() > std::string(relative).size() &&
-         url.compare(url.size() - std::string(relative).size(), std::string::npos, relative) == 0 &&
-         !page.Browser().GetWebView()->IsBusy();
+  const Text& url = page.Browser().LoadedURL();
+  const std::string tail(relative);
+  return url.size() > tail.size() && url.compare(url.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 TEST(CNavigatorDlg, FirstStartWritesLoadingAndStartPageAndShowsTheStartPage) {

@@ -27,7 +27,7 @@ bool WaitFor(const std::function<bool()>& done, int boundMs) {
     loop->DispatchTimeout(50);
     if (wxTheApp) {
       wxTheApp->ProcessPendingEvents();
-      wxTheApp->DeletePendingObjects();
+      wxTheApp->ProcessIdle();
     }
   }
   return true;

@@ -1,0 +1,144 @@
+#include "controls/text_completer_ui.h"
+
+#include <wx/combobox.h>
+#include <wx/textctrl.h>
+#include <wx/cursor.h>
+#include <wx/utils.h>
+
+#include "news/text/code_page.h"
+
+namespace orvanta {
+namespace {
+
+wxComboBox* AsComboBox(wxWindow* control) { return dynamic_cast<wxComboBox*>(control); }
+wxTextCtrl* AsEdit(wxWindow* control) { return dynamic_cast<wxTextCtrl*>(control); }
+
+// Selection positions count characters here, not bytes.
+long CharacterCount(const Text& text) { return static_cast<long>(WidgetText(text).length()); }
+
+}  // namespace
+
+Text ControlText(wxWindow* control) {
+  wxString value;
+  if (wxComboBox* combo = AsComboBox(control)) {
+    value = combo->GetValue();
+  } else if (wxTextCtrl* edit = AsEdit(control)) {
+    value = edit->GetValue();
+  } else if (control != nullptr) {
+    value = control->GetLabel();
+  }
+  const wxScopedCharBuffer utf8 = value.utf8_str();
+  Text text(utf8.data(), utf8.length());
+  Utf8ToLocal(text);
+  return text;
+}
+
+wxString WidgetText(const Text& text) {
+  Text utf8 = text;
+  LocalToUtf8(utf8);
+  return wxString::FromUTF8(utf8.data(), utf8.size());
+}
+
+void CTextCompleter::Attach(wxWindow* control) {
+  if (control == nullptr) return;
+  AttachTo(control->GetParent());
+  // A combo box is checked first: on this toolkit it is no kind of text control.
+  if (AsComboBox(control) != nullptr) {
+    m_nControlKind = kKindComboBox;
+  } else if (AsEdit(control) != nullptr) {
+    m_nControlKind = kKindEdit;
+  } else {
+    m_nControlKind = kKindNone;
+  }
+  m_nControlId = control->GetId();
+}
+
+void CTextCompleter::AddCandidates(const TextArray& candidates) {
+  m_arrCandidates.insert(m_arrCandidates.end(), candidates.begin(), candidates.end());
+}
+
+bool CTextCompleter::HandleMessage(wxEvent& event) {
+  if (event.GetEventType() == wxEVT_TEXT && event.GetId() == m_nControlId &&
+      m_nControlKind != kKindNone) {
+    wxWindow* control = dynamic_cast<wxWindow*>(event.GetEventObject());
+    wxComboBox* combo = AsComboBox(control);
+    const bool rightKind = m_nControlKind == kKindComboBox ? combo != nullptr
+                                                           : AsEdit(control) != nullptr;
+    // A pick from the drop-down list also changes the text here; it is a choice, not typing.
+    const bool picked = combo != nullptr && combo->GetSelection() != wxNOT_FOUND &&
+                        combo->GetString(combo->GetSelection()) == combo->GetValue();
+    if (rightKind && !picked) {
+      // Our own text update raises another change; only the outer one completes.
+      if (m_nDepth++ == 0) OnTextChanged(control, ControlText(control));
+      --m_nDepth;
+    }
+  }
+  return CSubclassWnd::HandleMessage(event);
+}
+
+int CTextCompleter::FindMatches(const Text& text, TextArray& matches, bool firstOnly) {
+  matches.clear();
+  if (text.empty()) return 0;
+  ResetCursor();
+  Text candidate;
+  while (NextCandidate(candidate)) {
+    if (IsMatch(text, candidate)) {
+      matches.push_back(candidate);
+      if (firstOnly) break;
+    }
+  }
+  return static_cast<int>(matches.size());
+}
+
+void CTextCompleter::ResetCursor() { m_nCursor = 0; }
+
+bool CTextCompleter::NextCandidate(Text& candidate) {
+  if (m_nCursor >= static_cast<int>(m_arrCandidates.size())) {
+    candidate.clear();
+    return false;
+  }
+  candidate = m_arrCandidates[m_nCursor++];
+  return true;
+}
+
+bool CTextCompleter::IsMatch(const Text& text, const Text& candidate) {
+  return candidate.compare(0, text.size(), text) == 0;
+}
+
+bool CTextCompleter::IsShrinking(const Text& text) {
+  return m_strPreviousText.compare(0, text.size(), text) == 0;
+}
+
+void CTextCompleter::OnTextChanged(wxWindow* control, const Text& text) {
+  if (!text.empty()) {
+    TextArray matches;
+    if (FindMatches(text, matches, m_nControlKind == kKindEdit) > 0) {
+      Complete(control, text, matches);
+    }
+  }
+  m_strPreviousText = text;
+}
+
+void CTextCompleter::Complete(wxWindow* control, const Text& text, const TextArray& matches) {
+  if (m_nControlKind == kKindComboBox) {
+    wxComboBox* combo = AsComboBox(control);
+    if (combo == nullptr) return;
+    combo->Clear();  // empties the list and, on this toolkit, the text: set again below
+    for (const Text& match : matches) combo->Append(WidgetText(match));
+    wxSetCursor(*wxSTANDARD_CURSOR);
+    if (m_bOpensDropDown) combo->Popup();
+    combo->SetValue(WidgetText(IsShrinking(text) ? text : matches.front()));
+    combo->SetSelection(CharacterCount(text), combo->GetLastPosition());
+    return;
+  }
+  if (m_nControlKind == kKindEdit && !IsShrinking(text)) {
+    wxTextCtrl* edit = AsEdit(control);
+    if (edit == nullptr) return;
+    edit->SetValue(WidgetText(matches.front()));
+    // Selecting moves the caret to the end and the entry scrolls to it by itself; an extra
+    // scroll here would drop the selection on this toolkit.
+    edit->SetSelection(CharacterCount(text), edit->GetLastPosition());
+  }
+}
+
+}  // namespace orvanta
