@@ -322,7 +322,7 @@ class Neutraliser {
     std::size_t copied = open;
     for (const Edit& edit : edits) {
       AppendDefused(out_, in_.substr(copied, edit.begin - copied));
-      out_ += edit.replacement;
+      AppendDefused(out_, edit.replacement);  // a renamed name may itself hold "<script"
       copied = edit.end;
     }
     if (!closer.empty()) return EmitClosed(copied, closer);

@@ -71,6 +71,7 @@ TEST(NeutraliseActiveMarkup, RenamesEventHandlers) {
       {"<img src=\"x onerror=y\">", "<img src=\"x onerror=y\">", "inside a value it is text"},
       {"<img src=x/onerror=y>", "<img src=x/onerror=y>", "part of an unquoted value"},
       {"</a onclick=x>", "</a data-blocked-click=x>", "end tags too"},
+      {"<t/on<script>", "<t/data-blocked-&lt;script>", "a renamed name holding an opener"},
   };
   for (const FilterCase& row : cases)
     EXPECT_EQ(NeutraliseActiveMarkup(row.markup), row.expected) << row.covers;
