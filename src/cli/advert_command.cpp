@@ -17,8 +17,10 @@ int RunAdvert(CommandContext& context) {
   const auto [stop, error] = std::from_chars(argument.data(), end, number);
   if (argument.empty() || stop != end) return kUsageError;
   // A number too large for an int is still a number other than 1, 2 and 3: script 4.
-  if (error == std::errc::result_out_of_range) number = 0;
-  else if (error != std::errc()) return kUsageError;
+  if (error == std::errc::result_out_of_range)
+    number = 0;
+  else if (error != std::errc())
+    return kUsageError;
   context.out << BuildAdvertScript(number);
   return kSuccess;
 }

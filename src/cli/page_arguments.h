@@ -27,8 +27,7 @@ std::optional<Number> ParseWholeNumber(std::string_view text) {
   return value;
 }
 
-inline std::optional<PageArguments> ParsePageArguments(const TextArray& arguments,
-                                                       bool takesDraw) {
+inline std::optional<PageArguments> ParsePageArguments(const TextArray& arguments, bool takesDraw) {
   static constexpr std::string_view kDraw = "--draw";
   PageArguments parsed;
   bool modeSeen = false;
