@@ -319,14 +319,20 @@ class Neutraliser {
       }
     }
     if (i >= in_.size() && closer.empty()) closer = ">";
+    const std::size_t end = closer.empty() ? i + 1 : in_.size();  // i is at the closing '>'
+    // Edited as a whole before defusing: a renamed name may end in '<' and join the bytes
+    // behind it into a "</script".
+    Text tag;
     std::size_t copied = open;
     for (const Edit& edit : edits) {
-      AppendDefused(out_, in_.substr(copied, edit.begin - copied));
-      AppendDefused(out_, edit.replacement);  // a renamed name may itself hold "<script"
+      tag.append(in_.substr(copied, edit.begin - copied));
+      tag += edit.replacement;
       copied = edit.end;
     }
-    if (!closer.empty()) return EmitClosed(copied, closer);
-    Emit(copied, i + 1);  // i is at the closing '>'
+    tag.append(in_.substr(copied, end - copied));
+    tag += closer;
+    AppendDefused(out_, tag);
+    position_ = end;
   }
 
   std::string_view in_;

@@ -72,6 +72,8 @@ TEST(NeutraliseActiveMarkup, RenamesEventHandlers) {
       {"<img src=x/onerror=y>", "<img src=x/onerror=y>", "part of an unquoted value"},
       {"</a onclick=x>", "</a data-blocked-click=x>", "end tags too"},
       {"<t/on<script>", "<t/data-blocked-&lt;script>", "a renamed name holding an opener"},
+      {"<t/on</script<x/", "<t/data-blocked-&lt;/script<x/>",
+       "a renamed name that ends in the opener of a closing script tag"},
   };
   for (const FilterCase& row : cases)
     EXPECT_EQ(NeutraliseActiveMarkup(row.markup), row.expected) << row.covers;

@@ -87,32 +87,6 @@ TEST(MediaSearchPage, OnlyTheVideoPageBreaksTheLineAfterThePollingTag) {
   EXPECT_EQ(CountOf(BuildVideoPage(1, 0), "\r\n"), CountOf(BuildImagePage(1, 0), "\r\n") + 1);
 }
 
-TEST(MediaSearchPage, PollsForTheListOfItsKindAndCarriesNoTopicLinks) {
-  struct Row {
-    MediaBuilder build;
-    const char* listFile;
-    const char* label;
-  };
-  const Row rows[] = {{BuildVideoPage, "~astq3339681", "搜索视频 "},
-                      {BuildImagePage, "~astq3339682", "搜索图片 "},
-                      {BuildMusicPage, "~astq3339683", "搜索音乐 "}};
-  for (const Row& row : rows) {
-    const Text page = row.build(1, 3);
-    EXPECT_EQ(
-        CountOf(page, std::string("catch(exp){document.orvt.location='") + row.listFile + "';}"),
-        1);
-    EXPECT_NE(
-        page.find(Gbk(std::string("href='http://ss/##/' target=_blank>") + row.label + "</A>")),
-        Text::npos);
-    EXPECT_EQ(page.find("http://dh/#"), Text::npos);
-    EXPECT_EQ(page.find("id='lb'"), Text::npos);
-    EXPECT_TRUE(EndsWith(page, "</script>\r\n</BODY></HTML>"));
-    const Text fragment = row.build(2, 3);
-    EXPECT_TRUE(StartsWith(fragment, "<meta http-equiv="));
-    EXPECT_TRUE(EndsWith(fragment, "</script>\r\n"));
-  }
-}
-
 TEST(MediaSearchPage, BuildsOfOneClockSecondShareTheirDraw) {
   // The clock may turn over between two reads; a few attempts find a quiet second.
   for (int attempt = 0; attempt < 5; ++attempt) {

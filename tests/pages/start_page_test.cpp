@@ -17,16 +17,6 @@ TEST(StartPage, IsTheWholeFrameByteForByte) {
     EXPECT_EQ(BuildStartPage(mode), PageFixture("start_page_fragment.html")) << mode;
 }
 
-TEST(StartPage, WrapsTheFrameOnlyInModeOne) {
-  const Text page = BuildStartPage(1);
-  EXPECT_TRUE(StartsWith(page, "<HTML><HEAD></HEAD><BODY><meta http-equiv=\"Content-Type\""));
-  EXPECT_TRUE(EndsWith(page, "</SCRIPT>\r\n</BODY></HTML>"));
-  const Text fragment = BuildStartPage(0);
-  EXPECT_TRUE(StartsWith(fragment, "<meta http-equiv="));
-  EXPECT_TRUE(EndsWith(fragment, "</SCRIPT>\r\n"));
-  EXPECT_EQ("<HTML><HEAD></HEAD><BODY>" + fragment + "</BODY></HTML>", page);
-}
-
 TEST(StartPage, HoldsItsOptionsLinksAndLineBreaks) {
   const Text page = BuildStartPage(1);
   EXPECT_EQ(CountOf(page, "<option value="), 10);
