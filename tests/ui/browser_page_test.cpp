@@ -84,7 +84,7 @@ class RoutedPage : public ::testing::Test {
 };
 
 TEST_F(RoutedPage, HoveredSearchLinkArrivesWithItsGbkKeywordIntact) {
-  Show({"http://ss/#社会 新闻#2#", "sc/jz9"});
+  Show({"http://ss/#社会 新闻#2#", "other.html"});
   ASSERT_TRUE(Hover(0, Gbk("http://ss/#社会 新闻#2#")));
   EXPECT_EQ(window_->StatusLine()->GetValue(), " Orvanta");
   // A link to a local file is shown but not remembered.

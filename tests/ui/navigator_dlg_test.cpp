@@ -60,8 +60,6 @@ TEST(CNavigatorDlg, FirstStartWritesLoadingAndStartPageAndShowsTheStartPage) {
 
 TEST(CNavigatorDlg, SecondStartKeepsTheLoadingPageButRewritesTheStartPage) {
   testing::ScratchFolder folder;
-  ::mkdir("sc", 0755);
-  ::mkdir("temp", 0755);
   std::ofstream("sc/jz") << "kept";
   std::ofstream("sc/jz1") << "stale";
   auto* window = new CNavigatorDlg();
@@ -72,6 +70,7 @@ TEST(CNavigatorDlg, SecondStartKeepsTheLoadingPageButRewritesTheStartPage) {
 
 TEST(CNavigatorDlg, MediaButtonsDropOldListsAndStartOneListJobPerReset) {
   testing::ScratchFolder folder;
+  testing::MessageRecorder recorder;
   auto* window = new CNavigatorDlg();
   window->Show();
   CBrowserPageDlg& home = window->HomePage();
@@ -96,6 +95,9 @@ TEST(CNavigatorDlg, MediaButtonsDropOldListsAndStartOneListJobPerReset) {
   window->OnMusicButton();
   ASSERT_TRUE(WaitFor([&] { return home.m_strSubject == kMusicListFile; }));
   EXPECT_EQ(home.m_nMediaLists, 1);
+  // Both jobs find every media site dead and say so once each.
+  ASSERT_TRUE(WaitFor([&] { return recorder.shown().size() == 2; }, 60000));
+  EXPECT_EQ(recorder.shown()[1].caption, "Orvanta ");
   window->Destroy();
 }
 

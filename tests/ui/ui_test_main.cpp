@@ -8,12 +8,13 @@
 #include <unistd.h>
 
 #include "browser/window_thread_ui.h"
+#include "ui/ui_test_support.h"
 
 int main(int argc, char** argv) {
-  // Nothing a test starts may reach the internet: every download goes to a dead loopback
-  // port unless a test points it at its own server.
+  // Nothing a test starts may reach the internet: every download of a named host goes to a
+  // dead loopback port; a test's own server on 127.0.0.1 is reached directly.
   setenv("http_proxy", "http://127.0.0.1:9", 1);
-  setenv("no_proxy", "", 1);
+  setenv("no_proxy", "127.0.0.1,localhost", 1);
   ::testing::InitGoogleTest(&argc, argv);
   wxApp::SetInstance(new wxApp());
   if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   }
   wxInitAllImageHandlers();
   orvanta::OpenWindowThread();
+  orvanta::testing::FailOnMessageBoxes();
   const int result = RUN_ALL_TESTS();
   orvanta::CloseWindowThread();
   std::fflush(nullptr);

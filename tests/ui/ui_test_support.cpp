@@ -1,9 +1,11 @@
 #include "ui/ui_test_support.h"
 
+#include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/uiaction.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -39,6 +41,9 @@ ScratchFolder::ScratchFolder() {
   char name[] = "/tmp/orvanta-ui-XXXXXX";
   path_ = ::mkdtemp(name) ? name : "/tmp";
   if (::chdir(path_.c_str()) != 0) path_.clear();
+  // The folders the main window makes at start-up, which every page writer relies on.
+  ::mkdir("sc", 0755);
+  ::mkdir("temp", 0755);
 }
 
 ScratchFolder::~ScratchFolder() {
@@ -59,7 +64,20 @@ MessageRecorder::MessageRecorder(bool answer) {
   SetMessageBoxPresenter(presenter);
 }
 
-MessageRecorder::~MessageRecorder() { SetMessageBoxPresenter({}); }
+MessageRecorder::~MessageRecorder() { FailOnMessageBoxes(); }
+
+void FailOnMessageBoxes() {
+  MessageBoxPresenter presenter;
+  presenter.show = [](const wxString& text, const wxString& caption) {
+    ADD_FAILURE() << "unexpected message box \"" << caption.utf8_str() << "\": "
+                  << text.utf8_str();
+  };
+  presenter.ask = [](const wxString& text, const wxString&) {
+    ADD_FAILURE() << "unexpected question: " << text.utf8_str();
+    return false;
+  };
+  SetMessageBoxPresenter(presenter);
+}
 
 Text WriteLocalPage(const std::string& relativeName, const std::string& bodyUtf8,
                     const std::string& titleUtf8) {

@@ -16,7 +16,8 @@ namespace orvanta::testing {
 // Runs the event loop until done() holds or the bound passes; false when it passed.
 bool WaitFor(const std::function<bool()>& done, int boundMs = 20000);
 
-// A fresh folder that is the current directory while the object lives.
+// A fresh folder, with the program's "sc" and "temp", that is the current directory while the
+// object lives.
 class ScratchFolder {
  public:
   ScratchFolder();
@@ -45,6 +46,9 @@ class MessageRecorder {
   std::vector<ShownMessage> shown_;
   int asked_ = 0;
 };
+
+// A box that no test asked for fails the running test instead of waiting for a click.
+void FailOnMessageBoxes();
 
 // Writes a code-page-936 page into the current folder and returns its full name.
 Text WriteLocalPage(const std::string& relativeName, const std::string& bodyUtf8,
