@@ -10,10 +10,14 @@
 namespace orvanta {
 namespace {
 
+// Beside the program in the build tree; under share/orvanta once installed.
 wxString ResourceFolder() {
   static const wxString folder = [] {
-    wxFileName exe(wxStandardPaths::Get().GetExecutablePath());
-    return exe.GetPath() + "/res";
+    const wxString programFolder =
+        wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+    const wxString beside = programFolder + "/res";
+    if (wxFileName::DirExists(beside)) return beside;
+    return programFolder + "/../share/orvanta/res";
   }();
   return folder;
 }
