@@ -128,6 +128,47 @@ TEST_F(RoutedPage, TopicLinkShowsTheLoadingPageAndTheJobReportsTheDeadNetwork) {
   EXPECT_TRUE(SecondaryWindows().empty());
 }
 
+TEST_F(RoutedPage, UnsubscribeLinkRemovesTheKeywordAndRefillsTheTree) {
+  Show({"http://dy/#社会#0#"});
+  ASSERT_TRUE(Hover(0, Gbk("http://dy/#社会#0#")));
+  Click(0);
+  ASSERT_TRUE(WaitFor([&] { return !recorder_.shown().empty(); }));
+  EXPECT_EQ(recorder_.shown()[0].text, U("成功取消“社会”关键字的订阅。"));
+  // Root, six keywords left, help item.
+  EXPECT_EQ(page().Tree()->GetCount(), 8u);
+  EXPECT_TRUE(SecondaryWindows().empty());
+}
+
+TEST_F(RoutedPage, SearchWithTheOwnEngineStartsAKeywordNewsJobInThisPage) {
+  Show({"http://ss/#abc#1#"});
+  ASSERT_TRUE(Hover(0, "http://ss/#abc#1#"));
+  Click(0);
+  ASSERT_TRUE(WaitFor([&] { return page().m_strJobNumber == "111"; }));
+  EXPECT_EQ(page().m_strSubject, "abc");
+  // Every keyword feed is dead here: the job says so through the application's box.
+  ASSERT_TRUE(WaitFor([&] { return !recorder_.shown().empty(); }, 60000));
+  EXPECT_EQ(recorder_.shown()[0].caption, "Orvanta ");
+  EXPECT_TRUE(SecondaryWindows().empty());
+}
+
+TEST_F(RoutedPage, WebSearchWithoutKeywordRestoresThePlaceholder) {
+  window_->KeywordBox()->ChangeValue("");
+  window_->OnSearch();
+  EXPECT_EQ(window_->KeywordBox()->GetValue(), U("请输入搜索关键词"));
+  EXPECT_EQ(window_->StatusLine()->GetValue(), U("  请输入搜索关键词"));
+  EXPECT_EQ(page().m_strJobNumber, "");
+}
+
+TEST_F(RoutedPage, AWebAddressShowsInTheAddressBoxAndAGeneratedPageEmptiesIt) {
+  orvanta::testing::LoopbackServer server;
+  server.Serve("", "/page", "<html><body>web</body></html>", "text/html");
+  const std::string address = server.Address("/page");
+  page().Browser().Navigate(address);
+  ASSERT_TRUE(WaitFor([&] { return ToLocalText(window_->AddressBox()->GetValue()) == address; }));
+  page().Browser().Navigate(LocalFullName("sc/jz1"));
+  ASSERT_TRUE(WaitFor([&] { return window_->AddressBox()->GetValue().empty(); }));
+}
+
 TEST_F(RoutedPage, OrdinaryLinkOpensASecondaryWindowWhoseCaptionFollowsTheTitle) {
   orvanta::testing::LoopbackServer server;
   server.Serve("", "/plain",
