@@ -77,6 +77,17 @@ class RoutedPage : public ::testing::Test {
     return WaitFor([&] { return page().m_strHoverUrl == expected; }, 10000);
   }
   void Click(int row) { testing::ClickPointer(view(), 200, row * 40 + 15); }
+  // Shows one link (a UTF-8 literal), rests the pointer on it until the page has its
+  // address, and clicks it.
+  bool Follow(const std::string& href) {
+    Show({href});
+    if (HasFatalFailure() || !Hover(0, Gbk(href))) return false;
+    Click(0);
+    return true;
+  }
+  bool MessageShown(int boundMs = 20000) {
+    return WaitFor([&] { return !recorder_.shown().empty(); }, boundMs);
+  }
 
   testing::ScratchFolder folder_;
   testing::MessageRecorder recorder_;
@@ -94,10 +105,8 @@ TEST_F(RoutedPage, HoveredSearchLinkArrivesWithItsGbkKeywordIntact) {
 }
 
 TEST_F(RoutedPage, SubscribeLinkChangesTheFileRefillsTheTreeAndOpensNoWindow) {
-  Show({"http://dy/#测试词#1#"});
-  ASSERT_TRUE(Hover(0, Gbk("http://dy/#测试词#1#")));
-  Click(0);
-  ASSERT_TRUE(WaitFor([&] { return !recorder_.shown().empty(); }));
+  ASSERT_TRUE(Follow("http://dy/#测试词#1#"));
+  ASSERT_TRUE(MessageShown());
   EXPECT_EQ(recorder_.shown()[0].text, U("成功订阅“测试词”资讯。"));
   EXPECT_EQ(recorder_.shown()[0].caption, "Orvanta");
   EXPECT_EQ(page().Tree()->GetCount(), 10u);
@@ -110,7 +119,7 @@ TEST_F(RoutedPage, EmptyTopicDoesNothingAndSearchWithoutHomeAsksForAKeyword) {
   Click(0);
   ASSERT_TRUE(Hover(1, "http://ss/##23#"));
   Click(1);
-  ASSERT_TRUE(WaitFor([&] { return !recorder_.shown().empty(); }));
+  ASSERT_TRUE(MessageShown());
   EXPECT_EQ(recorder_.shown()[0].text, U("请输入搜索关键字"));
   EXPECT_EQ(recorder_.shown()[0].caption, "Orvanta");
   EXPECT_TRUE(SecondaryWindows().empty());
@@ -118,21 +127,17 @@ TEST_F(RoutedPage, EmptyTopicDoesNothingAndSearchWithoutHomeAsksForAKeyword) {
 }
 
 TEST_F(RoutedPage, TopicLinkShowsTheLoadingPageAndTheJobReportsTheDeadNetwork) {
-  Show({"http://dh/#21#dh"});
-  ASSERT_TRUE(Hover(0, "http://dh/#21#dh"));
-  Click(0);
+  ASSERT_TRUE(Follow("http://dh/#21#dh"));
   ASSERT_TRUE(WaitFor([&] { return page().m_strJobNumber == "222"; }));
   EXPECT_EQ(page().m_strSubject, "21");
-  ASSERT_TRUE(WaitFor([&] { return !recorder_.shown().empty(); }, 60000));
+  ASSERT_TRUE(MessageShown(60000));
   EXPECT_EQ(recorder_.shown()[0].caption, "Orvanta ");
   EXPECT_TRUE(SecondaryWindows().empty());
 }
 
 TEST_F(RoutedPage, UnsubscribeLinkRemovesTheKeywordAndRefillsTheTree) {
-  Show({"http://dy/#社会#0#"});
-  ASSERT_TRUE(Hover(0, Gbk("http://dy/#社会#0#")));
-  Click(0);
-  ASSERT_TRUE(WaitFor([&] { return !recorder_.shown().empty(); }));
+  ASSERT_TRUE(Follow("http://dy/#社会#0#"));
+  ASSERT_TRUE(MessageShown());
   EXPECT_EQ(recorder_.shown()[0].text, U("成功取消“社会”关键字的订阅。"));
   // Root, six keywords left, help item.
   EXPECT_EQ(page().Tree()->GetCount(), 8u);
@@ -140,13 +145,11 @@ TEST_F(RoutedPage, UnsubscribeLinkRemovesTheKeywordAndRefillsTheTree) {
 }
 
 TEST_F(RoutedPage, SearchWithTheOwnEngineStartsAKeywordNewsJobInThisPage) {
-  Show({"http://ss/#abc#1#"});
-  ASSERT_TRUE(Hover(0, "http://ss/#abc#1#"));
-  Click(0);
+  ASSERT_TRUE(Follow("http://ss/#abc#1#"));
   ASSERT_TRUE(WaitFor([&] { return page().m_strJobNumber == "111"; }));
   EXPECT_EQ(page().m_strSubject, "abc");
   // Every keyword feed is dead here: the job says so through the application's box.
-  ASSERT_TRUE(WaitFor([&] { return !recorder_.shown().empty(); }, 60000));
+  ASSERT_TRUE(MessageShown(60000));
   EXPECT_EQ(recorder_.shown()[0].caption, "Orvanta ");
   EXPECT_TRUE(SecondaryWindows().empty());
 }
@@ -176,9 +179,7 @@ TEST_F(RoutedPage, OrdinaryLinkOpensASecondaryWindowWhoseCaptionFollowsTheTitle)
                    "charset=gb2312'><title>远方页面</title></head><body>x</body></html>"),
                "text/html");
   const std::string address = server.Address("/plain");
-  Show({address});
-  ASSERT_TRUE(Hover(0, address));
-  Click(0);
+  ASSERT_TRUE(Follow(address));
   ASSERT_TRUE(WaitFor([] { return SecondaryWindows().size() == 1; }));
   CBrowserWindowDlg* secondary = SecondaryWindows()[0];
   EXPECT_EQ(secondary->Page().TreeShown(), 0);
