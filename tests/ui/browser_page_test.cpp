@@ -13,6 +13,7 @@
 #include "browser/browser_address.h"
 #include "browser/window_thread_ui.h"
 #include "news/text/code_page.h"
+#include "search/resolve_search_link.h"
 #include "shell/browser_window_dlg.h"
 #include "shell/navigator_dlg.h"
 #include "support/loopback_server.h"
@@ -152,6 +153,18 @@ TEST_F(RoutedPage, SearchWithTheOwnEngineStartsAKeywordNewsJobInThisPage) {
   ASSERT_TRUE(MessageShown(60000));
   EXPECT_EQ(recorder_.shown()[0].caption, "Orvanta ");
   EXPECT_TRUE(SecondaryWindows().empty());
+}
+
+TEST_F(RoutedPage, SearchWithAnExternalEngineOpensItsQueryInASecondaryWindow) {
+  const Text query = ResolveSearchLink("2", "abc").value;
+  ASSERT_TRUE(Follow("http://ss/#abc#2#"));
+  ASSERT_TRUE(WaitFor([] { return SecondaryWindows().size() == 1; }));
+  CBrowserWindowDlg* secondary = SecondaryWindows()[0];
+  EXPECT_EQ(secondary->Page().TreeShown(), 0);
+  // Named hosts are dead here: the window is asked for the address whether or not it loads.
+  ASSERT_TRUE(WaitFor([&] { return secondary->Page().Browser().LocationURL() == query; }));
+  EXPECT_EQ(page().m_strJobNumber, "");
+  EXPECT_TRUE(recorder_.shown().empty());
 }
 
 TEST_F(RoutedPage, WebSearchWithoutKeywordRestoresThePlaceholder) {

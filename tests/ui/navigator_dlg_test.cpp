@@ -10,8 +10,10 @@
 
 #include "browser/browser_address.h"
 #include "browser/media_list_job.h"
+#include "news/service_hosts.h"
 #include "pages/loading_page.h"
 #include "pages/start_page.h"
+#include "support/loopback_server.h"
 #include "ui/ui_test_support.h"
 
 namespace orvanta {
@@ -29,6 +31,17 @@ std::string ReadFile(const std::string& name) {
 bool Exists(const char* name) {
   struct stat status;
   return ::stat(name, &status) == 0;
+}
+
+// What the page's hidden list frame holds, as the page's own script sees it.
+wxString ListFrameLinks(CBrowserPageDlg& page) {
+  wxString links;
+  page.Browser().GetWebView()->RunScript(
+      "var d = document.getElementById('orvt').contentWindow.document;"
+      "var hrefs = []; for (var i = 0; i < d.links.length; ++i) hrefs.push(d.links[i].href);"
+      "hrefs.join(' ');",
+      &links);
+  return links;
 }
 
 bool ShowsFile(CBrowserPageDlg& page, const char* relative) {
@@ -98,6 +111,32 @@ TEST(CNavigatorDlg, MediaButtonsDropOldListsAndStartOneListJobPerReset) {
   // Both jobs find every media site dead and say so once each.
   ASSERT_TRUE(WaitFor([&] { return recorder.shown().size() == 2; }, 60000));
   EXPECT_EQ(recorder.shown()[1].caption, "Orvanta ");
+  window->Destroy();
+}
+
+TEST(CNavigatorDlg, VideoListFromTheMediaSitesArrivesInThePagesListFrame) {
+  testing::ScratchFolder folder;
+  testing::LoopbackServer server;
+  server.ServeFixture(std::string(hosts::kYouku), "/", "media/youku_home_utf8.html");
+  server.ServeFixture(std::string(hosts::kIqiyi), "/", "media/iqiyi_home_utf8.html");
+  server.ServeFixture(std::string(hosts::kTudou), "/", "media/tudou_home_gbk.html");
+  // The list job downloads with the program's own client, which reads the proxy per request.
+  testing::ProxyEnvironment proxy(server.Address(""));
+  auto* window = new CNavigatorDlg();
+  window->Show();
+  CBrowserPageDlg& home = window->HomePage();
+  ASSERT_TRUE(WaitFor([&] { return ShowsFile(home, "/sc/jz1"); }));
+
+  window->OnVideoButton();
+  ASSERT_TRUE(WaitFor([&] { return ShowsFile(home, "/sc/jz2"); }));
+  // The page polls once a second until the list file exists and loads it into its frame.
+  ASSERT_TRUE(WaitFor([&] { return ListFrameLinks(home).StartsWith("http://tv.youku.com/"); },
+                      30000));
+  EXPECT_EQ(ListFrameLinks(home),
+            "http://tv.youku.com/ http://movie.youku.com/ http://v.youku.com/v_show/id_1.html "
+            "http://www.iqiyi.com/dongman/ http://www.iqiyi.com/v_2.html "
+            "http://www.tudou.com/sports/ http://www.tudou.com/auto/");
+  EXPECT_EQ(server.Hits(std::string(hosts::kYouku), "/"), 1);
   window->Destroy();
 }
 
