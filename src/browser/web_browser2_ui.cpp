@@ -6,6 +6,7 @@
 #include <webkit2/webkit2.h>
 
 #include "browser/browser_address.h"
+#include "browser/own_page_file.h"
 #include "news/text/code_page.h"
 
 namespace orvanta {
@@ -52,7 +53,7 @@ CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events)
   m_pView = wxWebView::New(parent, id, wxString(), wxDefaultPosition,
                            wxDefaultSize, wxWebViewBackendDefault, wxBORDER_NONE);
   if (m_pView == nullptr) return;
-  InstallHoverReporter();
+  ConfigureNativeView();
   m_pView->Bind(wxEVT_WEBVIEW_NEWWINDOW, &CWebBrowser2::OnNewWindow, this);
   m_pView->Bind(wxEVT_WEBVIEW_NAVIGATING, &CWebBrowser2::OnNavigating, this);
   m_pView->Bind(wxEVT_WEBVIEW_NAVIGATED, &CWebBrowser2::OnNavigated, this);
@@ -73,15 +74,44 @@ static void OnNativeStatusMessage(WebKitUserContentManager*, WebKitJavascriptRes
   static_cast<CWebBrowser2*>(data)->DeliverStatusText(local);
 }
 
+// The platform types a file by its first bytes; a generated page that begins with a link
+// would show as plain text. Such a page is shown from its bytes as what it is: HTML in code
+// page 936, under its own address, so its relative links and frames still work.
+static gboolean OnNativeDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
+                                     WebKitPolicyDecisionType type, gpointer) {
+  if (type != WEBKIT_POLICY_DECISION_TYPE_RESPONSE) return FALSE;
+  auto* responseDecision = WEBKIT_RESPONSE_POLICY_DECISION(decision);
+  if (!webkit_response_policy_decision_is_main_frame_main_resource(responseDecision))
+    return FALSE;
+  WebKitURIResponse* response = webkit_response_policy_decision_get_response(responseDecision);
+  const char* mimeType = webkit_uri_response_get_mime_type(response);
+  const char* uri = webkit_uri_response_get_uri(response);
+  if (uri == nullptr || (mimeType != nullptr && g_str_equal(mimeType, "text/html"))) return FALSE;
+  char* path = g_filename_from_uri(uri, nullptr, nullptr);
+  const bool own = path != nullptr && IsOwnPageFile(path, CurrentDirectory());
+  gchar* contents = nullptr;
+  gsize length = 0;
+  const bool read = own && g_file_get_contents(path, &contents, &length, nullptr);
+  g_free(path);
+  if (!read) return FALSE;
+  const std::string address(uri);
+  webkit_policy_decision_ignore(decision);
+  GBytes* bytes = g_bytes_new_take(contents, length);
+  webkit_web_view_load_bytes(view, bytes, "text/html", "GBK", address.c_str());
+  g_bytes_unref(bytes);
+  return TRUE;
+}
+
 void CWebBrowser2::DeliverStatusText(const Text& text) { m_pEvents->OnStatusTextChange(text); }
 
-void CWebBrowser2::InstallHoverReporter() {
+void CWebBrowser2::ConfigureNativeView() {
   auto* native = static_cast<WebKitWebView*>(m_pView->GetNativeBackend());
   if (native == nullptr) return;
   // The media search page's script reads the list file shown in its frame; both are local
   // files of one folder. Feed content never carries live script into our pages.
   WebKitSettings* settings = webkit_web_view_get_settings(native);
   webkit_settings_set_allow_file_access_from_file_urls(settings, TRUE);
+  g_signal_connect(native, "decide-policy", G_CALLBACK(OnNativeDecidePolicy), nullptr);
   // Injected natively so that links inside frames report too.
   WebKitUserContentManager* content = webkit_web_view_get_user_content_manager(native);
   g_signal_connect(content, "script-message-received::orvantaStatus",

@@ -66,7 +66,7 @@ class CWebBrowser2 {
   void DeliverStatusText(const Text& text);
 
  private:
-  void InstallHoverReporter();
+  void ConfigureNativeView();
   void ReportCommandState();
   void SaveAs();
 

@@ -235,6 +235,43 @@ TEST(CBrowserPageDlgToolbar, StartsDisabledAndFollowsTheHistory) {
   window->Destroy();
 }
 
+// A news page begins with its subscribe link, not with a tag the platform's type guess knows.
+void WriteNewsPage(const std::string& name, const std::string& title, const std::string& next) {
+  std::ofstream(name, std::ios::binary)
+      << Gbk("<a href='http://dy/#社会#1#'>订阅</a><html><head><meta http-equiv='Content-Type' "
+             "content='text/html; charset=gb2312'><title>" + title + "</title></head><body>"
+             "<a id='next' href='" + next + "'>下一页</a></body></html>");
+}
+
+wxString Script(CBrowserPageDlg& page, const char* script) {
+  wxString result;
+  page.Browser().GetWebView()->RunScript(script, &result);
+  return result;
+}
+
+TEST(CBrowserPageDlgOwnPages, NewsPagesBeginningWithALinkShowAsGbkHtmlAlsoWhenPaged) {
+  testing::ScratchFolder folder;
+  WriteNewsPage("temp/~astq22265291", "社会一", "~astq22265292");
+  WriteNewsPage("temp/~astq22265292", "社会二", "~astq22265291");
+  auto* window = CBrowserWindowDlg::Open();
+  window->Show();
+  CBrowserPageDlg& page = window->Page();
+  const Text first = LocalFullName("temp/~astq22265291");
+  page.Browser().Navigate(first);
+  ASSERT_TRUE(WaitFor([&] { return window->GetTitle() == U("社会一"); }));
+  EXPECT_EQ(Script(page, "document.contentType"), "text/html");
+  EXPECT_EQ(page.Browser().LocationURL(), "file://" + first);
+
+  // The paging link is relative: it must resolve beside the page and show as HTML too.
+  Script(page, "document.getElementById('next').click()");
+  ASSERT_TRUE(WaitFor([&] { return window->GetTitle() == U("社会二"); }));
+  EXPECT_EQ(page.Browser().LocationURL(), "file://" + LocalFullName("temp/~astq22265292"));
+  page.Browser().GoBack();
+  ASSERT_TRUE(WaitFor([&] { return window->GetTitle() == U("社会一"); }));
+  EXPECT_EQ(Script(page, "document.links.length"), "2");
+  window->Destroy();
+}
+
 TEST(CBrowserPageDlgTree, SplitterTogglesTheTreeAndItsFace) {
   testing::ScratchFolder folder;
   auto* window = CBrowserWindowDlg::Open();
