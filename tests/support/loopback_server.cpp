@@ -1,5 +1,7 @@
 #include "support/loopback_server.h"
 
+#include "../../demo/proxy_request.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -8,22 +10,6 @@
 
 namespace orvanta::testing {
 namespace {
-
-// A proxied request carries the absolute address; a direct one only the path.
-void SplitTarget(const httplib::Request& request, std::string& host, std::string& target) {
-  std::string full = request.target;
-  host = request.get_header_value("Host");
-  const std::string scheme = "http://";
-  if (full.compare(0, scheme.size(), scheme) == 0) {
-    const std::size_t slash = full.find('/', scheme.size());
-    host = full.substr(scheme.size(), slash == std::string::npos ? std::string::npos
-                                                                  : slash - scheme.size());
-    full = slash == std::string::npos ? "/" : full.substr(slash);
-  }
-  const std::size_t colon = host.find(':');
-  if (colon != std::string::npos) host.resize(colon);
-  target = full;
-}
 
 std::string Key(const std::string& host, const std::string& target) {
   return host + "\n" + target;
@@ -80,8 +66,7 @@ int LoopbackServer::Hits(const std::string& host, const std::string& target) {
 }
 
 void LoopbackServer::Dispatch(const httplib::Request& request, httplib::Response& response) {
-  std::string host, target;
-  SplitTarget(request, host, target);
+  const auto [host, target] = demo::SplitRequestTarget(request);
   Responder responder;
   {
     std::lock_guard<std::mutex> lock(mutex_);

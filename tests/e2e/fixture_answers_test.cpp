@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "browser/news_jobs.h"
+#include "demo/fixture_catalog.h"
+#include "demo/fixture_routes.h"
+#include "demo/search_result_page.h"
+#include "news/news_source_table.h"
+#include "news/text/code_page.h"
+
+namespace orvanta::demo {
+namespace {
+
+const std::vector<std::string> kFolders = {ORVANTA_FIXTURES, ORVANTA_FIXTURES "/../../demo/fixtures"};
+
+const FixtureCatalog& Catalog() {
+  static const FixtureCatalog catalog(kFolders);
+  return catalog;
+}
+
+// "http://host/path" as a proxy sees it.
+FixtureReply AnswerAddress(const Text& address) {
+  const std::size_t slash = address.find('/', 7);
+  return Catalog().Answer(address.substr(7, slash - 7),
+                          slash == Text::npos ? "/" : address.substr(slash));
+}
+
+struct QueryCase {
+  const char* target;
+  Text expected;
+  const char* covers;
+};
+
+TEST(SearchQuery, DecodesTheEnginesQueryAsGbk) {
+  const QueryCase cases[] = {
+      {"/s?wd=%E6%96%B0%E9%97%BB", Gbk("新闻"), "UTF-8 from the engine becomes GBK"},
+      {"/s?wd=%D0%C2%CE%C5", Gbk("新闻"), "GBK bytes stay as they are"},
+      {"/search?hl=zh-CN&q=a+b", "a b", "other parameters skipped, plus is a blank"},
+      {"/s?xwd=1&wd=x", "x", "a parameter whose name only ends in the name is not it"},
+      {"/q?w=50%", "50%", "a percent at the end stays"},
+      {"/q?w=%zz1", "%zz1", "a percent without hex digits stays"},
+      {"/weibo/%E5%BE%AE%E5%8D%9A", Gbk("微博"), "the keyword in the path"},
+      {"/?q=abc&c=news", "abc", "a suffix after the query"},
+      {"/s?wd=", "", "an empty query"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SearchQuery(c.target), c.expected) << c.covers;
+}
+
+TEST(SearchResultPage, NamesTheQueryWithMarkupEscaped) {
+  const std::string page = SearchResultPage("www.baidu.com", "/s?wd=%3Cscript%3Ex%26");
+  EXPECT_EQ(page.find("<script>"), std::string::npos);
+  EXPECT_NE(page.find("&lt;script&gt;x&amp;"), std::string::npos);
+  EXPECT_NE(page.find("charset=gb2312"), std::string::npos);
+}
+
+TEST(FixtureCatalog, NamesTheFileThatNoFolderHolds) {
+  try {
+    FixtureCatalog catalog({"/nonexistent"});
+    FAIL() << "a catalog without files was made";
+  } catch (const std::runtime_error& error) {
+    EXPECT_NE(std::string(error.what()).find("missing fixture feeds/"), std::string::npos);
+  }
+}
+
+// Every feed address of every topic and region, and the keyword feeds, gets a feed: a host
+// missing from the routes would leave a slot empty in the demo.
+TEST(FixtureCatalog, AnswersEveryFeedAddressWithAFeed) {
+  std::vector<Text> addresses;
+  for (int number = 1; number <= 54; ++number) {
+    if (number > 15 && number < 21) continue;
+    for (const Text& slot : LookUpNewsSource(std::to_string(number)).slots)
+      if (!slot.empty()) addresses.push_back(slot);
+  }
+  for (const Text& slot : KeywordNewsSources(Gbk("新闻"))) addresses.push_back(slot);
+  ASSERT_GT(addresses.size(), 150u);
+  for (const Text& address : addresses) {
+    const FixtureReply reply = AnswerAddress(address);
+    EXPECT_EQ(reply.status, 200) << address;
+    EXPECT_EQ(reply.body.compare(0, 5, "<?xml"), 0) << address;
+    EXPECT_EQ(reply.contentType.compare(0, 8, "text/xml"), 0) << address;
+  }
+}
+
+TEST(FixtureCatalog, GivesTheFocusTopicEnoughItemsToPageAndOtherTopicsOtherFeeds) {
+  const Text focus = LookUpNewsSource("1").slots[0];
+  const std::string body = AnswerAddress(focus).body;
+  std::size_t items = 0;
+  for (std::size_t at = body.find("<item>"); at != std::string::npos; at = body.find("<item>", at + 1))
+    ++items;
+  EXPECT_GE(items, 15u);
+  EXPECT_EQ(AnswerAddress(focus).body, body) << "one address always gets the same feed";
+
+  std::set<std::string> firstFeeds;
+  for (int number = 1; number <= 15; ++number)
+    firstFeeds.insert(AnswerAddress(LookUpNewsSource(std::to_string(number)).slots[0]).body);
+  EXPECT_GE(firstFeeds.size(), 2u);
+}
+
+struct ReplyCase {
+  const char* host;
+  const char* target;
+  int status;
+  const char* contentType;
+};
+
+TEST(FixtureCatalog, AnswersMediaSearchAndUnknownHosts) {
+  const ReplyCase cases[] = {
+      {"www.youku.com", "", 200, "text/html; charset=utf-8"},
+      {"www.tudou.com", "/", 200, "text/html; charset=gbk"},
+      {"music.soso.com", "/index.html", 200, "text/html; charset=gbk"},
+      {"www.baidu.com", "/s?wd=x", 200, "text/html; charset=gbk"},
+      {"s.weibo.com", "/weibo/x", 200, "text/html; charset=gbk"},
+      {"www.example.com", "/", 404, "text/html"},
+      {"news.baidu.com.evil", "/n?cmd=1&", 404, "text/html"},
+      {"", "/", 404, "text/html"},
+  };
+  for (const auto& c : cases) {
+    const FixtureReply reply = Catalog().Answer(c.host, c.target);
+    EXPECT_EQ(reply.status, c.status) << c.host;
+    EXPECT_EQ(reply.contentType, c.contentType) << c.host;
+    EXPECT_FALSE(reply.body.empty()) << c.host;
+  }
+  for (const auto& route : MediaRoutes())
+    EXPECT_EQ(Catalog().Answer(route.host, "/").status, 200) << route.host;
+}
+
+}  // namespace
+}  // namespace orvanta::demo
