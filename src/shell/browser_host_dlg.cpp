@@ -5,6 +5,7 @@
 #include "search/web_search.h"
 #include "search/web_search_box_ui.h"
 #include "shell/resource_images_ui.h"
+#include "shell/typed_url_history.h"
 
 namespace orvanta {
 namespace {
@@ -16,17 +17,17 @@ const Text& AddressPlaceholder() {
 
 }  // namespace
 
-CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordColour)
-    : wxDialog(nullptr, wxID_ANY, title, wxPoint(0, 0), wxSize(850, 570),
-               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMINIMIZE_BOX | wxMAXIMIZE_BOX) {
+CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordColour,
+                                 long style)
+    : wxDialog(nullptr, wxID_ANY, title, wxPoint(0, 0), wxSize(850, 570), style) {
   SetBackgroundColour(wxColour(28, 106, 168));
   m_inputFont = wxFont(wxFontInfo(wxSize(0, 23)).Family(wxFONTFAMILY_SWISS).FaceName("Arial"));
   m_statusFont = wxFont(wxFontInfo(wxSize(0, 16)).Family(wxFONTFAMILY_SWISS));
 
   m_pTab = new wxPanel(this, kTabId);
   m_pTab->SetBackgroundColour(wxColour(28, 106, 168));
-  m_pAddress = new wxComboBox(this, kAddressId, wxEmptyString, wxDefaultPosition,
-                              wxDefaultSize, 0, nullptr, wxCB_DROPDOWN | wxCB_SORT);
+  m_pAddress = new CColorComboBox(this, kAddressId, wxEmptyString, wxDefaultPosition,
+                                  wxDefaultSize, wxCB_DROPDOWN | wxCB_SORT);
   m_pGo = new wxBitmapButton(this, kGoId, LoadResBitmap(187, 51, 28), wxDefaultPosition,
                              wxSize(51, 28), wxBORDER_NONE);
   m_pKeyword = new wxTextCtrl(this, kKeywordId, wxEmptyString, wxDefaultPosition,
@@ -73,6 +74,7 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
     m_pSearch->SetFocus();
     event.Skip();
   });
+  LoadHistory();
   Bind(wxEVT_CHAR_HOOK, &CBrowserHostDlg::OnCharHook, this);
   m_pGo->Bind(wxEVT_BUTTON, &CBrowserHostDlg::OnButton, this);
   m_pSearch->Bind(wxEVT_BUTTON, &CBrowserHostDlg::OnButton, this);
@@ -80,6 +82,12 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
     FitPageToTab();
     event.Skip();
   });
+}
+
+void CBrowserHostDlg::LoadHistory() {
+  // The list stays empty: the completer fills it while the user types.
+  m_completer.Attach(m_pAddress);
+  m_completer.AddCandidates(ReadTypedUrls(TypedUrlHistoryPath()));
 }
 
 void CBrowserHostDlg::CreatePage() {
@@ -112,6 +120,8 @@ void CBrowserHostDlg::OnGo() {
   if (!address.empty() && address != AddressPlaceholder()) {
     m_pPage->Browser().Navigate(address);
     m_pPage->ShowTreePanel(0);
+    // A history that cannot be written costs only future completions.
+    RecordTypedUrl(TypedUrlHistoryPath(), address);
   } else {
     m_pAddress->ChangeValue(FromLocal(AddressPlaceholder()));
     m_pStatus->ChangeValue(FromLocal(Text("  ") + AddressPlaceholder()));

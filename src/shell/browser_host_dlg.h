@@ -10,6 +10,8 @@
 
 #include "browser/browser_page_dlg.h"
 #include "browser/page_host.h"
+#include "controls/color_combo_box_ui.h"
+#include "controls/text_completer_ui.h"
 
 namespace orvanta {
 
@@ -21,7 +23,8 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   };
 
   CBrowserPageDlg& Page() { return *m_pPage; }
-  wxComboBox* AddressBox() const { return m_pAddress; }
+  CColorComboBox* AddressBox() const { return m_pAddress; }
+  const CTextCompleter& AddressCompleter() const { return m_completer; }
   wxComboBox* EngineBox() const { return m_pEngine; }
   wxTextCtrl* KeywordBox() const { return m_pKeyword; }
   wxTextCtrl* StatusLine() const { return m_pStatus; }
@@ -39,7 +42,9 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   void OnEnter();
 
  protected:
-  CBrowserHostDlg(const wxString& title, const wxColour& keywordColour);
+  CBrowserHostDlg(const wxString& title, const wxColour& keywordColour,
+                  long style = wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMINIMIZE_BOX |
+                               wxMAXIMIZE_BOX);
   // Builds the page inside the tab frame; call once the controls exist.
   void CreatePage();
   // Brings the page to front in the tab frame (the main window's "Show page").
@@ -50,7 +55,7 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
 
   wxBitmapButton* m_pGo = nullptr;
   wxBitmapButton* m_pSearch = nullptr;
-  wxComboBox* m_pAddress = nullptr;
+  CColorComboBox* m_pAddress = nullptr;
   wxComboBox* m_pEngine = nullptr;
   wxTextCtrl* m_pKeyword = nullptr;
   wxTextCtrl* m_pStatus = nullptr;
@@ -60,8 +65,11 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   wxFont m_statusFont;
   int m_nFocusField = 1;
   int m_nEngineIndex = 0;
+  // Offers the typed addresses, read once when the window is made.
+  CTextCompleter m_completer;
 
  private:
+  void LoadHistory();
   void OnCharHook(wxKeyEvent& event);
   void OnButton(wxCommandEvent& event);
   bool FocusInBrowser() const;

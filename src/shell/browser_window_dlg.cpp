@@ -9,6 +9,14 @@ namespace orvanta {
 
 CBrowserWindowDlg* CBrowserWindowDlg::Open() { return new CBrowserWindowDlg(); }
 
+CBrowserWindowDlg* CBrowserWindowDlg::OpenAt(const std::string& address) {
+  CBrowserWindowDlg* window = Open();
+  window->Page().Browser().Navigate(address);
+  window->Page().ShowTreePanel(0);
+  window->Show();
+  return window;
+}
+
 CBrowserWindowDlg::CBrowserWindowDlg()
     : CBrowserHostDlg("Orvanta", wxColour(151, 196, 229)) {
   SetIcon(LoadResIcon(175));

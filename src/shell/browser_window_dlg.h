@@ -1,6 +1,8 @@
 // A secondary window: an ordinary web page with its own address and search box.
 #pragma once
 
+#include <string>
+
 #include "shell/browser_host_dlg.h"
 
 namespace orvanta {
@@ -10,6 +12,8 @@ class CBrowserWindowDlg : public CBrowserHostDlg {
   // Creates a window that owns itself; the caller navigates its page (or hands its control
   // to a new-window request), hides the tree and shows it.
   static CBrowserWindowDlg* Open();
+  // Opens a window on address, with its tree hidden, and shows it.
+  static CBrowserWindowDlg* OpenAt(const std::string& address);
 
   bool HasPageButtons() const override { return false; }
 

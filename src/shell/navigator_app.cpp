@@ -1,5 +1,7 @@
 #include "shell/navigator_app.h"
 
+#include <wx/log.h>
+
 #include "browser/window_thread_ui.h"
 #include "shell/navigator_dlg.h"
 
@@ -7,6 +9,8 @@ namespace orvanta {
 
 bool CNavigatorApp::OnInit() {
   SetAppName("orvanta");
+  // The user sees the program's own messages only; the toolkit's notes go to standard error.
+  delete wxLog::SetActiveTarget(new wxLogStderr());
   OpenWindowThread();
   auto* window = new CNavigatorDlg();
   SetTopWindow(window);

@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/dcbuffer.h>
+#include <wx/display.h>
 #include <wx/utils.h>
 
 #include <sys/stat.h>
@@ -15,6 +16,10 @@
 #include "news/text/code_page.h"
 #include "pages/page_file.h"
 #include "search/web_search_box_ui.h"
+#include "shell/about_box_dlg.h"
+#include "shell/caption_drag_ui.h"
+#include "shell/caption_menu_ui.h"
+#include "shell/caption_skin_ui.h"
 #include "shell/navigator_tray_ui.h"
 #include "shell/page_builders.h"
 #include "shell/resource_images_ui.h"
@@ -48,7 +53,9 @@ wxBitmapButton* MakePageButton(wxWindow* parent, int id, int normal, int highlig
 }  // namespace
 
 CNavigatorDlg::CNavigatorDlg()
-    : CBrowserHostDlg("Orvanta", wxColour(255, 186, 0)), m_hoverTimer(this, kHoverTimer) {
+    : CBrowserHostDlg("Orvanta", wxColour(255, 186, 0),
+                      wxBORDER_SIMPLE | wxMINIMIZE_BOX | wxMAXIMIZE_BOX),
+      m_hoverTimer(this, kHoverTimer) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   SetIcon(LoadResIcon(177));
   m_nFocusField = 1;
@@ -98,6 +105,11 @@ CNavigatorDlg::CNavigatorDlg()
   Bind(wxEVT_SIZE, &CNavigatorDlg::OnSize, this);
   Bind(wxEVT_PAINT, &CNavigatorDlg::OnPaint, this);
   Bind(wxEVT_CLOSE_WINDOW, &CNavigatorDlg::OnClose, this);
+  Bind(wxEVT_LEFT_DOWN, &CNavigatorDlg::OnLeftDown, this);
+  Bind(wxEVT_MENU, &CNavigatorDlg::OnCaptionMenu, this, kAboutCommand);
+  Bind(wxEVT_MENU, &CNavigatorDlg::OnCaptionMenu, this, kExitCommand);
+  Bind(wxEVT_RIGHT_DOWN, &CNavigatorDlg::OnRightDown, this);
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowSmallAboutBox(this); }, kSmallAboutCommand);
   OnNewsButton();
 }
 
@@ -144,9 +156,7 @@ void CNavigatorDlg::OnVideoButton() { OpenMediaPage(VideoPageText(), kVideoPageF
 void CNavigatorDlg::OnImageButton() { OpenMediaPage(ImagePageText(), kImagePageFile, kImageListFile); }
 void CNavigatorDlg::OnMusicButton() { OpenMediaPage(MusicPageText(), kMusicPageFile, kMusicListFile); }
 
-void CNavigatorDlg::ShowAboutBox() {
-  ShowWindowMessageBox(Gbk("Orvanta V1.0"));
-}
+void CNavigatorDlg::ShowAboutBox() { orvanta::ShowAboutBox(this); }
 
 void CNavigatorDlg::OnSize(wxSizeEvent& event) {
   event.Skip();
@@ -171,8 +181,62 @@ void CNavigatorDlg::OnSize(wxSizeEvent& event) {
 
 void CNavigatorDlg::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
-  dc.SetBackground(wxBrush(wxColour(28, 106, 168)));
+  const wxSize size = GetSize();
+  dc.SetBackground(wxBrush(GetBackgroundColour()));
   dc.Clear();
+  PaintSkinBackground(dc, size.x);
+  m_caption = LayOutCaption(size.x, size.y, IsMaximized());
+  PaintCaption(dc, m_caption);
+}
+
+void CNavigatorDlg::Maximize(bool maximise) {
+  if (maximise == m_bMaximised) return;
+  m_bMaximised = maximise;
+  if (maximise) {
+    m_normalRect = GetRect();
+    const wxRect work = wxDisplay(this).GetClientArea();
+    // The window lies inside the work area, so no frame of it hangs off the screen.
+    const CaptionMetrics metrics;
+    const int caption = metrics.frameHeight + metrics.sizeHeight;
+    SetSize(work.x, work.y, work.width, MaximisedHeight(work.height - caption, 0, caption));
+  } else {
+    SetSize(m_normalRect);
+  }
+  Refresh(false);
+}
+
+void CNavigatorDlg::OnLeftDown(wxMouseEvent& event) {
+  const CaptionClick click = ClickCaption(m_caption, IsMaximized(), event.GetX(), event.GetY());
+  RunCaptionClick(click);
+  if (click.startsDrag) BeginWindowMove(*this, ClientToScreen(event.GetPosition()));
+}
+
+void CNavigatorDlg::OnRightDown(wxMouseEvent& event) {
+  if (!m_caption.captionBand.Contains(event.GetX(), event.GetY())) return;
+  std::unique_ptr<wxMenu> menu(CreateSystemMenu());
+  PopupMenu(menu.get(), event.GetPosition());
+}
+
+void CNavigatorDlg::RunCaptionClick(const CaptionClick& click) {
+  switch (click.action) {
+    case CaptionAction::kOpenMenu: {
+      std::unique_ptr<wxMenu> menu(CreateCaptionMenu());
+      PopupMenu(menu.get(), click.menuX, click.menuY);
+      break;
+    }
+    case CaptionAction::kMinimise: Iconize(true); break;
+    case CaptionAction::kMaximise: Maximize(true); break;
+    case CaptionAction::kRestore: Maximize(false); break;
+    case CaptionAction::kClose: Close(); break;
+    case CaptionAction::kNone: break;
+  }
+}
+
+void CNavigatorDlg::OnCaptionMenu(wxCommandEvent& event) {
+  if (event.GetId() == kAboutCommand)
+    ShowAboutBox();
+  else
+    Close();
 }
 
 void CNavigatorDlg::OnHoverTimer(wxTimerEvent&) {

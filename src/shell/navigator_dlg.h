@@ -6,6 +6,7 @@
 #include <wx/timer.h>
 
 #include "shell/browser_host_dlg.h"
+#include "shell/caption_layout.h"
 
 namespace orvanta {
 
@@ -28,6 +29,14 @@ class CNavigatorDlg : public CBrowserHostDlg {
   void OnMusicButton();
   void ShowAboutBox();
   bool HasTrayIcon() const { return m_pTray != nullptr; }
+  // The caption as last painted (empty before the first paint): its cells are the hit
+  // rectangles of the caption buttons.
+  const CaptionLayout& Caption() const { return m_caption; }
+
+  // The window maximises itself: no system caption offers it, and the height must leave the
+  // taskbar visible.
+  void Maximize(bool maximise = true) override;
+  bool IsMaximized() const override { return m_bMaximised; }
 
  protected:
   void ShowPage() override;
@@ -38,6 +47,10 @@ class CNavigatorDlg : public CBrowserHostDlg {
   void OnSize(wxSizeEvent& event);
   void OnPaint(wxPaintEvent& event);
   void OnHoverTimer(wxTimerEvent& event);
+  void OnLeftDown(wxMouseEvent& event);
+  void OnRightDown(wxMouseEvent& event);
+  void OnCaptionMenu(wxCommandEvent& event);
+  void RunCaptionClick(const CaptionClick& click);
   void OnClose(wxCloseEvent& event);
 
   wxWindow* m_pCurrentPage = nullptr;
@@ -47,6 +60,9 @@ class CNavigatorDlg : public CBrowserHostDlg {
   wxBitmapButton* m_pMusic = nullptr;
   wxTimer m_hoverTimer;
   std::unique_ptr<CNavigatorTrayIcon> m_pTray;
+  CaptionLayout m_caption;
+  bool m_bMaximised = false;
+  wxRect m_normalRect;
 };
 
 }  // namespace orvanta

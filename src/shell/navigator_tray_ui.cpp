@@ -2,6 +2,7 @@
 
 #include <wx/menu.h>
 
+#include "shell/caption_menu_ui.h"
 #include "shell/navigator_dlg.h"
 #include "shell/resource_images_ui.h"
 
@@ -22,10 +23,7 @@ CNavigatorTrayIcon::CNavigatorTrayIcon(CNavigatorDlg* window) : m_pWindow(window
 
 wxMenu* CNavigatorTrayIcon::CreatePopupMenu() {
   m_pWindow->Raise();
-  auto* menu = new wxMenu;
-  menu->Append(kAboutCommand, wxString::FromUTF8("关于"));
-  menu->Append(kExitCommand, wxString::FromUTF8("退出"));
-  return menu;
+  return CreateCaptionMenu();
 }
 
 }  // namespace orvanta

@@ -9,7 +9,6 @@ class CNavigatorDlg;
 
 class CNavigatorTrayIcon : public wxTaskBarIcon {
  public:
-  enum { kAboutCommand = 32772, kExitCommand = 32774 };
   explicit CNavigatorTrayIcon(CNavigatorDlg* window);
 
  protected:

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/image.h>
+#include <wx/log.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <unistd.h>
 
 #include "browser/window_thread_ui.h"
@@ -15,6 +18,11 @@ int main(int argc, char** argv) {
   // dead loopback port; a test's own server on 127.0.0.1 is reached directly.
   setenv("http_proxy", "http://127.0.0.1:9", 1);
   setenv("no_proxy", "127.0.0.1,localhost", 1);
+  // Histories and favorites that tests write never reach the user's own home.
+  char home[] = "/tmp/orvanta-ui-home-XXXXXX";
+  if (::mkdtemp(home) == nullptr) return 1;
+  setenv("XDG_CONFIG_HOME", home, 1);
+  setenv("XDG_DATA_HOME", home, 1);
   ::testing::InitGoogleTest(&argc, argv);
   wxApp::SetInstance(new wxApp());
   if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
@@ -22,10 +30,14 @@ int main(int argc, char** argv) {
     return 1;
   }
   wxInitAllImageHandlers();
+  // As in the program: a toolkit note never becomes a box that waits for a click.
+  delete wxLog::SetActiveTarget(new wxLogStderr());
   orvanta::OpenWindowThread();
   orvanta::testing::FailOnMessageBoxes();
   const int result = RUN_ALL_TESTS();
   orvanta::CloseWindowThread();
+  std::error_code ignored;
+  std::filesystem::remove_all(home, ignored);
   std::fflush(nullptr);
   // Jobs may still run on their threads; the engine's teardown is not what is tested here.
   ::_exit(result);

@@ -17,6 +17,14 @@
 
 namespace orvanta::testing {
 
+void Press(wxWindow* parent, int id) {
+  wxWindow* button = parent->FindWindow(id);
+  ASSERT_NE(button, nullptr);
+  wxCommandEvent event(wxEVT_BUTTON, id);
+  event.SetEventObject(button);
+  button->GetEventHandler()->ProcessEvent(event);
+}
+
 bool WaitFor(const std::function<bool()>& done, int boundMs) {
   const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(boundMs);
   wxEventLoopBase* active = wxEventLoopBase::GetActive();

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include <wx/app.h>
 #include <wx/string.h>
+#include <wx/toplevel.h>
 #include <wx/window.h>
 
 #include "news/text/text.h"
@@ -57,6 +60,27 @@ Text WriteLocalPage(const std::string& relativeName, const std::string& bodyUtf8
 // Moves the real pointer over a point of window (client coordinates) and, when asked, clicks.
 void MovePointer(wxWindow* window, int x, int y);
 void ClickPointer(wxWindow* window, int x, int y);
+
+// Presses the button id of parent as a click would.
+void Press(wxWindow* parent, int id);
+
+// Runs act on the modal dialog of this kind once its loop runs; the test's own call that
+// shows it follows this one. Gives up once wanted goes false.
+template <class Dialog>
+void WhenShown(std::function<void(Dialog&)> act,
+               std::shared_ptr<bool> wanted = std::make_shared<bool>(true)) {
+  wxTheApp->CallAfter([act, wanted] {
+    if (!*wanted) return;
+    for (wxWindow* window : wxTopLevelWindows) {
+      auto* dialog = dynamic_cast<Dialog*>(window);
+      if (dialog && dialog->IsModal()) {
+        act(*dialog);
+        return;
+      }
+    }
+    WhenShown<Dialog>(act, wanted);
+  });
+}
 
 // wxString from UTF-8 literals.
 inline wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }

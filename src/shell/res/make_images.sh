@@ -63,3 +63,17 @@ icon() {
 icon 175 '#2a74b8' '网'
 icon 176 '#1c6aa8' '导'
 icon 177 '#12203f' '导'
+
+# Main window background: the blue band behind caption and toolbars over a near-white field.
+convert -size 900x100 gradient:'#0f3766-#3d8ccc' -size 900x500 xc:'#f4f7fb' -append +repage PNG32:132.png
+
+# Caption buttons, white glyphs on the caption colour: close, maximise, restore, minimise, menu.
+glyph() {
+  convert -size "$2x18" xc:'#1c6aa8' -stroke '#ffffff' -strokewidth "$3" -fill none \
+    -draw "$4" "PNG32:$1.png"
+}
+glyph 156 47 2 'line 18,4 29,14 line 29,4 18,14'
+glyph 157 34 1 'rectangle 11,4 22,13 line 11,5 22,5'
+glyph 155 34 1 'rectangle 14,3 23,10 rectangle 10,7 19,14 line 10,8 19,8'
+glyph 158 34 2 'line 11,13 22,13'
+convert -size 33x18 xc:'#1c6aa8' -fill '#ffffff' -draw 'polygon 11,6 21,6 16,12' PNG32:159.png
