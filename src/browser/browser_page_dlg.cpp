@@ -1,6 +1,7 @@
 #include "browser/browser_page_dlg.h"
 
 #include <wx/dcbuffer.h>
+#include <wx/filename.h>
 
 #include <string>
 
@@ -10,6 +11,12 @@
 #include "browser/media_list_job.h"
 #include "browser/news_jobs.h"
 #include "browser/window_thread_ui.h"
+#include "favorites/add_favorite_dlg.h"
+#include "favorites/favorite_messages.h"
+#include "favorites/favorite_path.h"
+#include "favorites/favorites_state.h"
+#include "favorites/favorites_tree_ui.h"
+#include "favorites/organize_favorites_dlg.h"
 #include "news/text/code_page.h"
 #include "pages/page_file.h"
 #include "shell/browser_window_dlg.h"
@@ -80,6 +87,8 @@ CBrowserPageDlg::CBrowserPageDlg(wxWindow* parent, CPageHost* host)
   Bind(wxEVT_PAINT, &CBrowserPageDlg::OnPaint, this);
   Bind(wxEVT_BUTTON, &CBrowserPageDlg::OnButton, this);
   m_pTree->Bind(wxEVT_TREE_ITEM_ACTIVATED, &CBrowserPageDlg::OnTreeActivated, this);
+  m_pTree->Bind(wxEVT_TREE_SEL_CHANGING, &CBrowserPageDlg::OnTreeSelection, this);
+  m_pTree->Bind(wxEVT_TREE_SEL_CHANGED, &CBrowserPageDlg::OnTreeSelection, this);
   ApplyLayout(true);
 }
 
@@ -163,7 +172,10 @@ void CBrowserPageDlg::OnButton(wxCommandEvent& event) {
     case kRefreshId: m_pBrowser->Refresh(); break;
     case kSaveId: m_pBrowser->ExecWB(4, 0); break;
     case kSplitterId: ShowTreePanel(m_bTreeShown != 1 ? 1 : 0); break;
-    default: break;  // the favorites buttons bind their own handlers; nothing goes upward
+    case kFavoritesId: ShowFavorites(); break;
+    case kAddFavoriteId: AddFavorite(); break;
+    case kOrganizeId: OrganizeFavorites(); break;
+    default: break;  // nothing goes upward
   }
 }
 
@@ -220,13 +232,9 @@ void CBrowserPageDlg::OnNewWindow2(CNewWindowRequest& request) {
     case LinkActionKind::kShowMessage:
       ShowWindowMessageBox(action.message);
       break;
-    case LinkActionKind::kOpenAddress: {
-      CBrowserWindowDlg* window = CBrowserWindowDlg::Open();
-      window->Page().Browser().Navigate(action.address);
-      window->Page().ShowTreePanel(0);
-      window->Show();
+    case LinkActionKind::kOpenAddress:
+      CBrowserWindowDlg::OpenAt(action.address);
       break;
-    }
     case LinkActionKind::kOpenInNewWindow: {
       CBrowserWindowDlg* window = CBrowserWindowDlg::Open();
       request.target = window->Page().Browser().Application();
@@ -252,7 +260,7 @@ void CBrowserPageDlg::ChangeSubscription(const Text& keyword, int flag) {
   if (change.RefillTree()) FillSubscriptionTree();
 }
 
-void CBrowserPageDlg::OnTreeActivated(wxTreeEvent& event) {
+void CBrowserPageDlg::OnTreeActivated(wxTreeEvent&) {
   const wxTreeItemId item = m_pTree->GetSelection();
   if (!item.IsOk() || m_pTree->GetChildrenCount(item, false) > 0) return;
   switch (TreeItemNumber(*m_pTree, item)) {
@@ -268,9 +276,42 @@ void CBrowserPageDlg::OnTreeActivated(wxTreeEvent& event) {
       ShowHelpPage();
       break;
     default:
-      event.Skip();  // a favorites item
+      // A favorite; a folder item opens nothing.
+      if (IsFavoriteShortcutItem(*m_pTree, item) &&
+          !FavoritesState::Shared().FavoriteAddress().empty())
+        m_pBrowser->Navigate(FavoritesState::Shared().FavoriteAddress());
       break;
   }
+}
+
+void CBrowserPageDlg::OnTreeSelection(wxTreeEvent& event) {
+  // While changing the caret is still the old item, as the tree reports it.
+  ReadTreeFavorite(*m_pTree, event.GetEventType() == wxEVT_TREE_SEL_CHANGING ? event.GetOldItem()
+                                                                            : event.GetItem());
+}
+
+void CBrowserPageDlg::ShowFavorites() {
+  ShowTreePanel(1);
+  FillFavoritesTree(*m_pTree);
+}
+
+void CBrowserPageDlg::AddFavorite() {
+  const std::string folder = FavoritesFolderPath();
+  if (folder.empty()) return;  // no home: nothing to add to, and nothing is said
+  Text title = m_pBrowser->LocationName();
+  if (title.size() > 259) title.resize(259);
+  CAddFavoriteDlg dialog(this, folder, title, m_pBrowser->LocationURL());
+  dialog.ShowModal();
+}
+
+void CBrowserPageDlg::OrganizeFavorites() {
+  const std::string folder = FavoritesFolderPath();
+  if (folder.empty() || !wxFileName::Mkdir(FromFileName(folder), 0700, wxPATH_MKDIR_FULL)) {
+    ShowErrorMessageBox(kNoFavoritesFolderMessage);
+    return;
+  }
+  COrganizeFavoritesDlg dialog(this, folder);
+  dialog.ShowModal();
 }
 
 void CBrowserPageDlg::ShowHelpPage() {

@@ -67,6 +67,10 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   void OnPaint(wxPaintEvent& event);
   void OnButton(wxCommandEvent& event);
   void OnTreeActivated(wxTreeEvent& event);
+  void OnTreeSelection(wxTreeEvent& event);
+  void ShowFavorites();
+  void AddFavorite();
+  void OrganizeFavorites();
   void ShowHelpPage();
 
   CPageHost* m_pHost;

@@ -22,13 +22,13 @@ MessageBoxPresenter& Presenter() {
   return presenter;
 }
 
-void Show(const Text& text, const char* caption) {
+void Show(const Text& text, const char* caption, long icon = 0) {
   const wxString message = FromLocal(text);
   if (Presenter().show) {
     Presenter().show(message, caption);
     return;
   }
-  wxMessageBox(message, caption, wxOK, nullptr);
+  wxMessageBox(message, caption, wxOK | icon, nullptr);
 }
 
 }  // namespace
@@ -73,6 +73,7 @@ void StartDetachedJob(std::weak_ptr<void> alive, std::function<std::function<voi
 
 void ShowAppMessageBox(const Text& text) { Show(text, "Orvanta "); }
 void ShowWindowMessageBox(const Text& text) { Show(text, "Orvanta"); }
+void ShowErrorMessageBox(const Text& text) { Show(text, "Error", wxICON_ERROR); }
 
 bool AskWindowQuestion(const Text& text) {
   const wxString message = FromLocal(text);

@@ -26,6 +26,8 @@ void StartDetachedJob(std::weak_ptr<void> alive, std::function<std::function<voi
 // that go through the application, "Orvanta" for a window's own.
 void ShowAppMessageBox(const Text& text);
 void ShowWindowMessageBox(const Text& text);
+// Caption "Error" with the stop icon.
+void ShowErrorMessageBox(const Text& text);
 // Yes/No question with the window caption; true for Yes.
 bool AskWindowQuestion(const Text& text);
 
