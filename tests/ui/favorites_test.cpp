@@ -123,8 +123,7 @@ TEST_F(FavoritesPage, MakesAMissingFolderAndShowsTwoLevelsFoldersFirst) {
 
   tree().Expand(FindItem(tree(), "A"));
   Select("A/x.url");
-  WaitFor([] { return false; }, 300);
-  (void)std::system(("import -window root '" ORVANTA_FAVORITES_SCREENSHOT "' 2>/dev/null"));
+  testing::SaveScreenshot(*window_, ORVANTA_FAVORITES_SCREENSHOT);
 }
 
 TEST_F(FavoritesPage, OddShortcutFilesKeepTheLastAddressAndNeverBlock) {

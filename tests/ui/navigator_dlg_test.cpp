@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -66,8 +65,7 @@ TEST(CNavigatorDlg, FirstStartWritesLoadingAndStartPageAndShowsTheStartPage) {
   EXPECT_LT(window->EngineIndex(), 9);
   // Root, seven default keywords, help item.
   EXPECT_EQ(window->HomePage().Tree()->GetCount(), 9u);
-  WaitFor([] { return false; }, 300);
-  (void)std::system(("import -window root '" ORVANTA_SCREENSHOT "' 2>/dev/null"));
+  testing::SaveScreenshot(*window, ORVANTA_SCREENSHOT);
   window->Destroy();
 }
 

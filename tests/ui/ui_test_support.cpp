@@ -17,6 +17,15 @@
 
 namespace orvanta::testing {
 
+void SaveScreenshot(const wxWindow& window, const std::string& path) {
+  WaitFor([] { return false; }, 300);
+  const wxRect rect = window.GetScreenRect();
+  const std::string command = "import -window root -crop " + std::to_string(rect.width) + "x" +
+                              std::to_string(rect.height) + "+" + std::to_string(rect.x) + "+" +
+                              std::to_string(rect.y) + " '" + path + "' 2>/dev/null";
+  (void)std::system(command.c_str());
+}
+
 void Press(wxWindow* parent, int id) {
   wxWindow* button = parent->FindWindow(id);
   ASSERT_NE(button, nullptr);

@@ -61,6 +61,9 @@ Text WriteLocalPage(const std::string& relativeName, const std::string& bodyUtf8
 void MovePointer(wxWindow* window, int x, int y);
 void ClickPointer(wxWindow* window, int x, int y);
 
+// Lets the window finish painting, then saves the screen under it as a PNG for the record.
+void SaveScreenshot(const wxWindow& window, const std::string& path);
+
 // Presses the button id of parent as a click would.
 void Press(wxWindow* parent, int id);
 
