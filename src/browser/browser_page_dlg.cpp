@@ -1,7 +1,6 @@
 #include "browser/browser_page_dlg.h"
 
 #include <wx/dcbuffer.h>
-#include <wx/filename.h>
 
 #include <string>
 
@@ -305,8 +304,8 @@ void CBrowserPageDlg::AddFavorite() {
 }
 
 void CBrowserPageDlg::OrganizeFavorites() {
-  const std::string folder = FavoritesFolderPath();
-  if (folder.empty() || !wxFileName::Mkdir(FromFileName(folder), 0700, wxPATH_MKDIR_FULL)) {
+  const std::string folder = MakeFavoritesFolder();
+  if (folder.empty()) {
     ShowErrorMessageBox(kNoFavoritesFolderMessage);
     return;
   }

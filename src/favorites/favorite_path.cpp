@@ -1,5 +1,8 @@
 #include "favorites/favorite_path.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "favorites/read_file_prefix.h"
 
 namespace orvanta {
@@ -7,6 +10,14 @@ namespace orvanta {
 std::string FavoritesFolderPath() {
   const std::string folder = XdgFolder("XDG_DATA_HOME", ".local/share", "orvanta");
   return folder.empty() ? std::string() : folder + "/Favorites";
+}
+
+std::string MakeFavoritesFolder() {
+  const std::string folder = FavoritesFolderPath();
+  if (folder.empty()) return folder;
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  return std::filesystem::is_directory(folder, error) ? folder : std::string();
 }
 
 bool IsSafeFavoriteName(std::string_view name) {

@@ -10,6 +10,9 @@ namespace orvanta {
 // $XDG_DATA_HOME/orvanta/Favorites, by default under ~/.local/share; empty without a home.
 // Looked up again on every call, as the favorites button wants.
 std::string FavoritesFolderPath();
+// The same folder, made with its parents when missing; empty when it has no name or cannot
+// be made (a file in its place, no permission).
+std::string MakeFavoritesFolder();
 
 // A single name of a file or folder directly inside its folder: not empty, not "." or "..",
 // no "/" and no zero byte. Anything else could lead out of the favorites folder.

@@ -1,7 +1,5 @@
 #include "favorites/favorites_tree_ui.h"
 
-#include <wx/filename.h>
-
 #include "favorites/favorite_path.h"
 #include "favorites/favorites_state.h"
 
@@ -25,8 +23,7 @@ void AppendFavoriteItems(wxTreeCtrl& tree, const std::vector<FavoriteItem>& item
 
 void FillFavoritesTree(wxTreeCtrl& tree) {
   tree.DeleteAllItems();
-  const std::string folder = FavoritesFolderPath();
-  if (!folder.empty()) wxFileName::Mkdir(FromFileName(folder), 0700, wxPATH_MKDIR_FULL);
+  MakeFavoritesFolder();
   AppendFavoriteItems(tree, FavoritesState::Shared().ShowFavorites());
 }
 

@@ -64,10 +64,10 @@ void COrganizeFavoritesDlg::OnSelected(wxTreeEvent& event) {
   m_pName->ChangeValue(name);
 }
 
-bool COrganizeFavoritesDlg::HasSelection() const {
-  if (m_pItems->GetSelection().IsOk()) return true;
+std::optional<FavoriteItemName> COrganizeFavoritesDlg::SelectedItem() const {
+  if (m_pItems->GetSelection().IsOk()) return TreeItemName(*m_pItems, m_pItems->GetSelection());
   ShowWindowMessageBox(Gbk("请先选择一项。"));
-  return false;
+  return std::nullopt;
 }
 
 std::string COrganizeFavoritesDlg::NewName() const {
@@ -83,24 +83,22 @@ void COrganizeFavoritesDlg::Finish(FavoriteOutcome outcome) {
 }
 
 void COrganizeFavoritesDlg::OnRename(wxCommandEvent&) {
-  if (!HasSelection()) return;
-  const FavoriteItemName item = TreeItemName(*m_pItems, m_pItems->GetSelection());
-  Finish(RenameFavorite(m_strFavoritesFolder, item.parent, item.name, NewName()));
+  if (const auto item = SelectedItem())
+    Finish(RenameFavorite(m_strFavoritesFolder, item->parent, item->name, NewName()));
 }
 
 void COrganizeFavoritesDlg::OnMove(wxCommandEvent&) {
-  if (!HasSelection()) return;
-  const FavoriteItemName item = TreeItemName(*m_pItems, m_pItems->GetSelection());
-  Finish(MoveFavorite(m_strFavoritesFolder, item.parent, item.name,
-                      ChosenSubfolder(*m_pTarget)));
+  if (const auto item = SelectedItem())
+    Finish(MoveFavorite(m_strFavoritesFolder, item->parent, item->name,
+                        ChosenSubfolder(*m_pTarget)));
 }
 
 void COrganizeFavoritesDlg::OnDelete(wxCommandEvent&) {
-  if (!HasSelection()) return;
-  const FavoriteItemName item = TreeItemName(*m_pItems, m_pItems->GetSelection());
-  const Text question = Gbk("确实要删除“") + ToLocalText(FromFileName(item.name)) + Gbk("”吗？");
+  const auto item = SelectedItem();
+  if (!item) return;
+  const Text question = Gbk("确实要删除“") + ToLocalText(FromFileName(item->name)) + Gbk("”吗？");
   if (!AskWindowQuestion(question)) return;
-  Finish(DeleteFavorite(m_strFavoritesFolder, item.parent, item.name));
+  Finish(DeleteFavorite(m_strFavoritesFolder, item->parent, item->name));
 }
 
 void COrganizeFavoritesDlg::OnNewFolder(wxCommandEvent&) {

@@ -1,6 +1,7 @@
 // Renaming, moving and deleting favorites, always inside the favorites folder.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <wx/choice.h>
@@ -8,6 +9,7 @@
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
 
+#include "favorites/favorites_tree_ui.h"
 #include "favorites/organize_favorites.h"
 
 namespace orvanta {
@@ -34,7 +36,8 @@ class COrganizeFavoritesDlg : public wxDialog {
   void OnOpenFolder(wxCommandEvent& event);
   // Tells the user what went wrong, else shows the folder as it is now.
   void Finish(FavoriteOutcome outcome);
-  bool HasSelection() const;
+  // The selected item; nothing, after telling the user, when none is selected.
+  std::optional<FavoriteItemName> SelectedItem() const;
   std::string NewName() const;
 
   std::string m_strFavoritesFolder;

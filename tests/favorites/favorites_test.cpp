@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "favorites/favorite_path.h"
@@ -152,6 +154,18 @@ TEST(FavoritesState, ShowFavoritesReadsTheDataFolderEachTime) {
   ASSERT_EQ(tree.size(), 1u);
   EXPECT_EQ(tree[0].name, "y.url");
   EXPECT_EQ(state.FavoritesFolder(), folder.At("orvanta/Favorites"));
+}
+
+TEST(FavoritesFolder, IsMadeWhenMissingAndEmptyWhenItCannotBe) {
+  TempFolder folder;
+  ScopedEnvironment data("XDG_DATA_HOME", folder.At("home"));
+  EXPECT_EQ(MakeFavoritesFolder(), folder.At("home/orvanta/Favorites"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.At("home/orvanta/Favorites")));
+  // Made already: the same answer.
+  EXPECT_EQ(MakeFavoritesFolder(), folder.At("home/orvanta/Favorites"));
+  folder.Write("file", "x");
+  ScopedEnvironment blocked("XDG_DATA_HOME", folder.At("file"));
+  EXPECT_EQ(MakeFavoritesFolder(), "");
 }
 
 }  // namespace
