@@ -1,12 +1,12 @@
 #include "support/loopback_server.h"
 
-#include "../../demo/proxy_request.h"
-
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include "demo/proxy_request.h"
 
 namespace orvanta::testing {
 namespace {

@@ -23,10 +23,7 @@ class AddressBar : public ::testing::Test {
     auto* window = new CNavigatorDlg();
     window->Show();
     // Until the start page has loaded, its completion may still empty the address box.
-    EXPECT_TRUE(WaitFor([window] {
-      const Text& loaded = window->HomePage().Browser().LoadedURL();
-      return loaded.size() > 7 && loaded.compare(loaded.size() - 7, 7, "/sc/jz1") == 0;
-    }));
+    EXPECT_TRUE(WaitFor([window] { return testing::ShowsFile(window->HomePage(), "/sc/jz1"); }));
     return window;
   }
   TextArray History() const { return ReadTypedUrls(TypedUrlHistoryPath()); }

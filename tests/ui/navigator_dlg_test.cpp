@@ -18,6 +18,7 @@
 namespace orvanta {
 namespace {
 
+using testing::ShowsFile;
 using testing::WaitFor;
 
 std::string ReadFile(const std::string& name) {
@@ -41,12 +42,6 @@ wxString ListFrameLinks(CBrowserPageDlg& page) {
       "hrefs.join(' ');",
       &links);
   return links;
-}
-
-bool ShowsFile(CBrowserPageDlg& page, const char* relative) {
-  const Text& url = page.Browser().LoadedURL();
-  const std::string tail(relative);
-  return url.size() > tail.size() && url.compare(url.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 TEST(CNavigatorDlg, FirstStartWritesLoadingAndStartPageAndShowsTheStartPage) {

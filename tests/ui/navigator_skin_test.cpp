@@ -74,10 +74,7 @@ TEST(NavigatorSkin, NormalWindowIsUndecoratedWithItsOwnCaption) {
   EXPECT_EQ(hints.find("SKIP_TASKBAR"), std::string::npos) << hints;
   EXPECT_EQ(CellOf(*window, CaptionButton::kMaximiseRestore).bitmap, 157);
   // The picture shows the start page, not the blank page before it.
-  ASSERT_TRUE(WaitFor([&] {
-    const Text& loaded = window->HomePage().Browser().LoadedURL();
-    return loaded.size() > 7 && loaded.compare(loaded.size() - 7, 7, "/sc/jz1") == 0;
-  }));
+  ASSERT_TRUE(WaitFor([&] { return testing::ShowsFile(window->HomePage(), "/sc/jz1"); }));
   testing::SaveScreenshot(*window, ORVANTA_SKIN_SCREENSHOT);
   window->Destroy();
 }

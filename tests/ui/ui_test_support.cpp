@@ -12,10 +12,16 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "browser/browser_page_dlg.h"
 #include "browser/window_thread_ui.h"
 #include "news/text/code_page.h"
 
 namespace orvanta::testing {
+
+bool ShowsFile(CBrowserPageDlg& page, const std::string& tail) {
+  const Text& url = page.Browser().LoadedURL();
+  return url.size() > tail.size() && url.compare(url.size() - tail.size(), tail.size(), tail) == 0;
+}
 
 void SaveScreenshot(const wxWindow& window, const std::string& path) {
   WaitFor([] { return false; }, 300);

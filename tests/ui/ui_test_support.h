@@ -14,6 +14,10 @@
 
 #include "news/text/text.h"
 
+namespace orvanta {
+class CBrowserPageDlg;
+}
+
 namespace orvanta::testing {
 
 // Runs the event loop until done() holds or the bound passes; false when it passed.
@@ -60,6 +64,9 @@ Text WriteLocalPage(const std::string& relativeName, const std::string& bodyUtf8
 // Moves the real pointer over a point of window (client coordinates) and, when asked, clicks.
 void MovePointer(wxWindow* window, int x, int y);
 void ClickPointer(wxWindow* window, int x, int y);
+
+// Whether the page has loaded the file whose address ends in tail.
+bool ShowsFile(CBrowserPageDlg& page, const std::string& tail);
 
 // Lets the window finish painting, then saves the screen under it as a PNG for the record.
 void SaveScreenshot(const wxWindow& window, const std::string& path);
