@@ -1,6 +1,7 @@
 #include "news/text/text.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "news/text/character_boundary.h"
 
@@ -44,28 +45,44 @@ bool ContainsBeyondStart(std::string_view text, std::string_view pattern) {
   return Find(text, pattern) > 0;
 }
 
-Text ReplaceAll(std::string_view text, std::string_view old, std::string_view replacement) {
-  if (old.empty()) return Text(text);
-  Text result;
+namespace {
+
+// Writes text with every occurrence replaced into result; false, with result untouched, when
+// there is none, so that callers keep the text they have without a copy.
+bool ReplaceEach(std::string_view text, std::string_view old, std::string_view replacement,
+                 Text& result) {
+  if (old.empty()) return false;
   BoundaryCursor cursor(text);
   std::size_t copied = 0;
+  bool replaced = false;
   for (;;) {
     const std::size_t position = FindOnBoundary(text, old, copied, cursor);
     if (position == std::string_view::npos) break;
-    if (result.capacity() == 0) result.reserve(text.size());
+    if (!replaced) {
+      result.clear();
+      result.reserve(text.size());
+      replaced = true;
+    }
     result.append(text.substr(copied, position - copied));
     result.append(replacement);
     copied = position + old.size();
   }
-  if (copied == 0) return Text(text);
-  result.append(text.substr(copied));
+  if (replaced) result.append(text.substr(copied));
+  return replaced;
+}
+
+}  // namespace
+
+Text ReplaceAll(std::string_view text, std::string_view old, std::string_view replacement) {
+  Text result;
+  if (!ReplaceEach(text, old, replacement, result)) return Text(text);
   return result;
 }
 
 void ReplaceInPlace(Text& text, std::string_view old, std::string_view replacement) {
-  // Most cleanup rules find nothing: leave the text alone without copying it.
-  if (old.empty() || std::string_view(text).find(old) == std::string_view::npos) return;
-  text = ReplaceAll(text, old, replacement);
+  // Most cleanup rules find nothing: one scan, and the text stays as it is.
+  Text result;
+  if (ReplaceEach(text, old, replacement, result)) text = std::move(result);
 }
 
 Text Mid(std::string_view text, int first, int count) {
