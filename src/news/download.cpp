@@ -4,16 +4,22 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 
 #include "news/curl_handle.h"
 
 namespace orvanta {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 struct Transfer {
   Text body;
   std::size_t maxBytes;
+  Clock::duration stallTimeout;
   bool tooLarge = false;
+  curl_off_t bytesSeen = -1;
+  Clock::time_point lastProgress = Clock::now();
 };
 
 std::size_t AppendBody(char* data, std::size_t size, std::size_t count, void* userData) {
@@ -25,6 +31,19 @@ std::size_t AppendBody(char* data, std::size_t size, std::size_t count, void* us
   }
   transfer->body.append(data, bytes);
   return bytes;
+}
+
+// A slow host that still sends is waited for; one that sends nothing for the stall time is
+// given up. (curl's own low-speed rule would also give up on a byte every few seconds.)
+int AbortWhenStalled(void* userData, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
+  auto* transfer = static_cast<Transfer*>(userData);
+  const Clock::time_point now = Clock::now();
+  if (received != transfer->bytesSeen) {
+    transfer->bytesSeen = received;
+    transfer->lastProgress = now;
+    return 0;
+  }
+  return now - transfer->lastProgress > transfer->stallTimeout ? 1 : 0;
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
@@ -80,9 +99,7 @@ Text DownloadLines(std::string_view address, const DownloadLimits& limits) {
   if (prepared.empty()) return Text();
   CurlHandle curl;
   if (!curl) return Text();
-  Transfer transfer{Text(), limits.maxBodyBytes};
-  const long stallSeconds =
-      std::max<long>(1, std::chrono::duration_cast<std::chrono::seconds>(limits.stallTimeout).count());
+  Transfer transfer{Text(), limits.maxBodyBytes, limits.stallTimeout};
   CURL* handle = curl.get();
   curl_easy_setopt(handle, CURLOPT_URL, prepared.c_str());
   curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
@@ -90,8 +107,9 @@ Text DownloadLines(std::string_view address, const DownloadLimits& limits) {
   curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 20L);
   curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeout.count()));
-  curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, stallSeconds);
+  curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, AbortWhenStalled);
+  curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
   curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);  // job threads must not take signals
   curl_easy_setopt(handle, CURLOPT_ACCEPT_ENCODING, "");
   curl_easy_setopt(handle, CURLOPT_USERAGENT, "Orvanta/1.0");

@@ -107,6 +107,25 @@ TEST_F(DownloadTest, GivesUpOnAStalledBody) {
   release = true;
 }
 
+TEST_F(DownloadTest, WaitsForASlowBodyThatKeepsComing) {
+  // One byte every 1.5 s: far below a byte a second, yet never silent for the 2 s limit.
+  // (A type the server does not compress, so each byte leaves at once.)
+  server.Route("", "/slow", [&](const httplib::Request&, httplib::Response& response) {
+    response.set_chunked_content_provider("application/octet-stream", [&](size_t offset, httplib::DataSink& sink) {
+      if (offset > 0) std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+      if (offset == 4) {
+        sink.done();
+        return true;
+      }
+      sink.write("abcd" + offset, 1);
+      return true;
+    });
+  });
+  DownloadLimits limits;
+  limits.stallTimeout = std::chrono::seconds(2);
+  EXPECT_EQ(DownloadLines(server.Address("/slow"), limits), "abcd\r\n");
+}
+
 TEST(Download, FailsOnDeadAddresses) {
   // A port nobody listens on: bind one, then close it.
   const int probe = socket(AF_INET, SOCK_STREAM, 0);
