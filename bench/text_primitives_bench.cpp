@@ -1,9 +1,11 @@
 // Throughput of find and replace-all on GBK texts that are half double-byte characters.
-// The 16 MiB / 1 MiB time ratio shows whether they stay linear (about 16).
+// The 16 MiB / 1 MiB time ratio shows whether they stay linear (about 16); so does the
+// conversion of a text that is all unconvertible characters.
 #include <benchmark/benchmark.h>
 
 #include <random>
 
+#include "news/text/code_page.h"
 #include "news/text/text.h"
 
 namespace {
@@ -42,8 +44,21 @@ void BM_ReplaceAll(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * state.range(0));
 }
 
+// A UTF-8 text of nothing but characters that code page 936 lacks: every one becomes "?".
+void BM_Utf8ToLocalUnmappable(benchmark::State& state) {
+  orvanta::Text emoji;
+  while (emoji.size() < static_cast<std::size_t>(state.range(0))) emoji += "\xF0\x9F\x98\x80";
+  for (auto _ : state) {
+    orvanta::Text text = emoji;
+    orvanta::Utf8ToLocal(text);
+    benchmark::DoNotOptimize(text);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * state.range(0));
+}
+
 }  // namespace
 
 BENCHMARK(BM_Find)->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindManyCandidates)->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceAll)->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Utf8ToLocalUnmappable)->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);

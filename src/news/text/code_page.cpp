@@ -3,6 +3,7 @@
 #include <errno.h>
 #include <iconv.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "news/text/character_boundary.h"
@@ -59,6 +60,11 @@ std::size_t Cp936UnitLength(std::string_view text, std::size_t position) {
   return BoundaryCursor(text).CharacterLength(position);
 }
 
+// Behind an unconvertible unit iconv is fed a small window that doubles with every clean
+// call: glibc re-reads its whole look-ahead to locate each failure, which on a text of
+// nothing but such units would cost thousands of bytes per unit.
+constexpr std::size_t kWindowAfterFailure = 64;
+
 // Converts in bulk; where iconv stops on a unit it cannot take, that unit becomes "?" and
 // the conversion goes on behind it.
 Text Convert(iconv_t handle, std::string_view text,
@@ -66,26 +72,35 @@ Text Convert(iconv_t handle, std::string_view text,
   Text out(text.size() + text.size() / 2 + 16, '\0');
   std::size_t written = 0;
   std::size_t position = 0;
+  std::size_t window = text.size();
   iconv(handle, nullptr, nullptr, nullptr, nullptr);
   while (position < text.size()) {
+    const std::size_t offered = std::min(window, text.size() - position);
     char* input = const_cast<char*>(text.data() + position);
-    std::size_t inputLeft = text.size() - position;
+    std::size_t inputLeft = offered;
     char* output = out.data() + written;
     std::size_t outputLeft = out.size() - written;
     const std::size_t result = iconv(handle, &input, &inputLeft, &output, &outputLeft);
     const int error = errno;
-    position = text.size() - inputLeft;
+    position += offered - inputLeft;
     written = out.size() - outputLeft;
-    if (result != static_cast<std::size_t>(-1)) break;
+    if (result != static_cast<std::size_t>(-1)) {
+      window = window > text.size() / 2 ? text.size() : window * 2;
+      continue;
+    }
     if (error == E2BIG) {
       out.resize(out.size() * 2);
       continue;
     }
+    // A sequence cut by the window's end is whole in the next one.
+    const bool cutByWindow = error == EINVAL && position + inputLeft < text.size();
+    if (cutByWindow) continue;
     // EILSEQ or EINVAL: replace the unit and resume in a clean shift state.
     iconv(handle, nullptr, nullptr, nullptr, nullptr);
     if (written == out.size()) out.resize(out.size() * 2);
     out[written++] = '?';
     position += unitLength(text, position);
+    window = kWindowAfterFailure;
   }
   out.resize(written);
   return out;
