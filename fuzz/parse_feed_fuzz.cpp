@@ -3,22 +3,9 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "script_opener.h"
 #include "news/active_markup_filter.h"
 #include "news/parse_feed.h"
-
-namespace {
-
-bool HoldsScriptOpener(const orvanta::Text& text) {
-  static constexpr char kOpener[] = "<script";
-  for (std::size_t i = 0; i + 7 <= text.size(); ++i) {
-    std::size_t k = 0;
-    while (k < 7 && (text[i + k] | (k > 0 ? 0x20 : 0)) == kOpener[k]) ++k;
-    if (k == 7) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const orvanta::Text feed(reinterpret_cast<const char*>(data), size);

@@ -44,6 +44,16 @@ bool IsBlockedElement(std::string_view name) {
   return false;
 }
 
+// Attributes that only ever show text to the reader: a title such as "javascript: the good
+// parts" is no address.
+bool IsTextAttribute(std::string_view name) {
+  static constexpr std::array<std::string_view, 6> kText = {"title", "alt", "abbr", "summary",
+                                                            "label", "placeholder"};
+  for (std::string_view text : kText)
+    if (name.size() == text.size() && StartsWithNoCase(name, 0, text)) return true;
+  return false;
+}
+
 bool IsEventHandler(std::string_view name) {
   return name.size() > 2 && LowerAscii(name[0]) == 'o' && LowerAscii(name[1]) == 'n';
 }
@@ -202,9 +212,8 @@ class Neutraliser {
       return ScanBogusComment(open, open + 2);
     }
     if (next == '?') return ScanBogusComment(open, open + 1);
-    // A '<' that opens nothing is text; at the very end it would open whatever the page puts
-    // behind the field.
-    if (open + 1 >= in_.size()) return EscapeOpener(open);
+    // A '<' that opens nothing is text. At the very end too: the page puts its own markup,
+    // which begins with '<', behind every field, and a '<' before a '<' is text.
     out_ += '<';
     position_ = open + 1;
   }
@@ -282,8 +291,9 @@ class Neutraliser {
     while (!endsName(i)) ++i;
     std::vector<Edit> edits;
     std::string_view closer;  // what the tag lacks when the field ends inside it
+    bool textValue = false;  // the value being read belongs to a text attribute
     const auto checkValue = [&](std::size_t begin, std::size_t end) {
-      if (IsActiveAddress(in_.substr(begin, end - begin)))
+      if (!textValue && IsActiveAddress(in_.substr(begin, end - begin)))
         edits.push_back({begin, end, Text(kInertAddress)});
     };
     for (;;) {
@@ -296,6 +306,7 @@ class Neutraliser {
         ++i;
       const std::string_view name = in_.substr(attributeName, i - attributeName);
       if (IsEventHandler(name)) edits.push_back({attributeName, i, RenamedHandler(name)});
+      textValue = IsTextAttribute(name);
       while (i < in_.size() && IsMarkupSpace(in_[i])) ++i;
       if (i >= in_.size() || in_[i] != '=') continue;
       ++i;

@@ -3,12 +3,12 @@
 #include <unordered_set>
 #include <utility>
 
+#include "news/active_markup_filter.h"
 #include "news/download.h"
 #include "news/service_hosts.h"
 #include "news/text/code_page.h"
 #include "news/text/link_filters.h"
 #include "news/text/split_text.h"
-#include "pages/hostile_link.h"
 #include "pages/media_list_markup.h"
 #include "pages/media_words.h"
 #include "pages/page_file.h"
@@ -118,8 +118,10 @@ Text CMediaListBuilder::CutLink(std::string_view piece, std::string_view endMark
   if (!ContainsBeyondStart(text, "http://")) return Text();  // relative address
   if (!ContainsBeyondStart(text, "<")) return Text();  // no end tag in front of the mark
   Text link = Text(kLinkStart) + text + Text(kLinkEnd);
-  // These links land in a local page that may read local files.
-  if (IsHostileLink(link)) return Text();
+  // These links land in a local page that may read local files: one that the feed filter
+  // would have to change (a handler, a script address, an active element, markup left
+  // open into the next link) is dropped, not mended.
+  if (NeutraliseActiveMarkup(link) != link) return Text();
   return link;
 }
 

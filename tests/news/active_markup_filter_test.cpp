@@ -25,6 +25,7 @@ TEST(NeutraliseActiveMarkup, LeavesOrdinaryFeedMarkupByteForByte) {
       "<!-- comment --><div class=\"lh\"><span>x</span></div><strong>s</strong>",
       "<img src=\"data:image/png;base64,iVBORw0KGgo=\">",
       "<a href=\"http://a.cn/one=1\" title=\"only one\">online</a>",
+      "<img alt=\"Big data: the future\" title=\"javascript: the good parts\" src=\"a.jpg\">",
       Gbk("<font color=\"#ff0000\">嫦娥</font>") + "\x81<b>",  // a stray lead byte stays
   };
   for (const Text& markup : ordinary) EXPECT_EQ(NeutraliseActiveMarkup(markup), markup) << markup;
@@ -109,7 +110,7 @@ TEST(NeutraliseActiveMarkup, ClosesWhatTheFieldLeavesOpen) {
       {"x<!-- y", "x<!-- y-->", "open comment"},
       {"x<!-- y -", "x<!-- y --->", "comment ending in a dash"},
       {"x<!doctype", "x<!doctype>", "open declaration"},
-      {"x<", "x&lt;", "a last '<'"},
+      {"x<", "x<", "a last '<' stays text: the page's own '<' follows"},
       {"x</", "x&lt;/", "a last '</'"},
       {"x<!-", "x&lt;!-", "a last '<!-'"},
   };

@@ -36,6 +36,9 @@ TEST(ExtractField, TakesTheTextBetweenTheFirstTwoMarkers) {
   EXPECT_EQ(ExtractField("<title>Hello", "title>"), "Hello") << "no second marker";
   EXPECT_EQ(ExtractField("<title>a!!b</title>", "title>"), "a") << "a '!!' in the text ends it";
   EXPECT_EQ(ExtractField("<title>x</title><title>y</title>", "title>"), "x");
+  EXPECT_EQ(ExtractField("<title>A!!B</title>", "title>"), "A") << "the field before a '!!'";
+  EXPECT_EQ(ExtractField("<title>t1<title>t2</title>", "title>"), "t1<")
+      << "a repeated marker leaves the '<' in front of it";
 }
 
 TEST(ParseFeed, CutsItemsAtEveryItemTag) {

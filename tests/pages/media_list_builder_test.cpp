@@ -79,6 +79,7 @@ TEST(CutLink, DropsLinksThatCouldRunScript) {
       " href=\"http://a.cn/\">电影<SCRIPT src=http://x.cn/s.js </a>",
       " href=\"http://a.cn/\">电影<iframe src=http://x.cn/ </a>",
       " href=\"http://a.cn/\">电影<base href=http://x.cn/ </a>",
+      " href=\"http://a.cn/\">电影 <b title=\"</a>",  // the open quote would run into the next link
   };
   CMediaListBuilder builder;
   for (const char* piece : hostile) EXPECT_EQ(builder.CutLink(Gbk(piece), "/a>"), "") << piece;
@@ -89,6 +90,8 @@ TEST(CutLink, DropsLinksThatCouldRunScript) {
       " href=\"http://a.cn/javascript-tutorial/\">电影 on air</a>",
       " href=\"http://a.cn/\" data-on=\"1\" content=\"x\">电影</a>",
       " href=\"http://a.cn/?location=1\">电影<span>预告</span>片</a>",
+      " href=\"http://a.cn/?one=1&section=2\">电影</a>",
+      " href=\"http://a.cn/hot_online=1\" title=\"Java Script: ok\">电影 one=two</a>",
   };
   for (const char* piece : harmless)
     EXPECT_EQ(
