@@ -10,7 +10,9 @@ namespace h = orvanta::hosts;
 
 constexpr std::string_view kNoPath = "";
 
-// number, label, query host, query path, after keyword, UTF-8, has home, home host, home path
+// number, label, query host, query path, after keyword, UTF-8, has home, home host, home path.
+// Bing reads its query in UTF-8 only: a GBK keyword would search for garbage, so every Bing
+// row sends the whole address in UTF-8.
 constexpr PageEngine kPageEngines[] = {
     {"2", "去百度新闻搜索", h::kBaiduNews, "/ns?word=", "", false, true, h::kBaiduNews, kNoPath},
     {"3", "去即刻新闻搜索", h::kJikeNews, "/so?q=", "", false, true, h::kJikeNews, kNoPath},
@@ -18,7 +20,7 @@ constexpr PageEngine kPageEngines[] = {
     {"5", "去谷歌资讯搜索", h::kGoogleNews, "/news/search?q=", "", false, true, h::kGoogleNews, kNoPath},
     {"6", "去搜搜新闻搜索", h::kSosoNews, "/n.q?w=", "", false, true, h::kSosoNews, kNoPath},
     {"7", "去有道新闻搜索", h::kYoudaoNews, "/search?q=", "", false, true, h::kYoudaoNews, kNoPath},
-    {"8", "去必应新闻搜索", h::kBingChina, "/news/search?q=", "", false, true, h::kBingChina, "/news/"},
+    {"8", "去必应新闻搜索", h::kBingChina, "/news/search?q=", "", true, true, h::kBingChina, "/news/"},
     {"9", "去雅虎资讯搜索", h::kYahooChinaNews, "/s?q=", "", false, true, h::kYahooChinaNews, kNoPath},
     {"10", "去新浪微博搜索", h::kSinaWeiboSearch, "/weibo/", "", false, true, h::kSinaWeiboSearch, "/"},
     {"20", "去CNTV搜索", h::kCntvSearch, "/search.php?qtext=", "", false, true, h::kCntvMain, "/"},
@@ -38,7 +40,7 @@ constexpr PageEngine kPageEngines[] = {
     {"45", "去有道图片搜索", h::kYoudaoImage, "/search?q=", "", false, true, h::kYoudaoImage, kNoPath},
     {"46", "去新浪图片搜索", h::kSinaSearch, "/?q=", "&c=img", false, false, "", ""},
     {"47", "去搜搜图片搜索", h::kSosoImage, "/image.cgi?w=", "", false, true, h::kSosoImage, kNoPath},
-    {"48", "去必应图片搜索", h::kBingChina, "/images/search?q=", "", false, true, h::kBingChina, "/images"},
+    {"48", "去必应图片搜索", h::kBingChina, "/images/search?q=", "", true, true, h::kBingChina, "/images"},
     {"49", "去雅虎图片搜索", h::kYahooChinaImage, "/s?q=", "", false, true, h::kYahooChinaImage, kNoPath},
     {"62", "去百度MP3搜索", h::kBaiduMp3, "/m?ct=134217728&word=", "", false, true, h::kBaiduMp3, kNoPath},
     {"63", "去搜搜音乐搜索", h::kSosoMusicSearch, "/fcgi-bin/m.q?w=", "", false, true, h::kSosoMusic, "/index.html"},

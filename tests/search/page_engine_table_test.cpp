@@ -86,11 +86,13 @@ TEST(ResolveSearchLink, InsertsTheKeywordUnescaped) {
   const Text keyword = Gbk("周杰伦 新歌&x=1");
   EXPECT_EQ(ResolveSearchLink("62", keyword).value,
             "http://mp3.baidu.com/m?ct=134217728&word=" + keyword);
-  // The two Bing rows that say so send the whole address in UTF-8, the others stay GBK.
+  // Every Bing row sends the whole address in UTF-8, the others stay GBK.
+  const Text utf8Keyword = "\xE5\x91\xA8\xE6\x9D\xB0\xE4\xBC\xA6 \xE6\x96\xB0\xE6\xAD\x8C&x=1";
+  EXPECT_EQ(ResolveSearchLink("8", keyword).value, "http://cn.bing.com/news/search?q=" + utf8Keyword);
   EXPECT_EQ(ResolveSearchLink("28", keyword).value,
-            "http://cn.bing.com/videos/search?q=\xE5\x91\xA8\xE6\x9D\xB0\xE4\xBC\xA6 "
-            "\xE6\x96\xB0\xE6\xAD\x8C&x=1");
-  EXPECT_EQ(ResolveSearchLink("8", keyword).value, "http://cn.bing.com/news/search?q=" + keyword);
+            "http://cn.bing.com/videos/search?q=" + utf8Keyword);
+  EXPECT_EQ(ResolveSearchLink("48", keyword).value,
+            "http://cn.bing.com/images/search?q=" + utf8Keyword);
 }
 
 }  // namespace
