@@ -2,6 +2,8 @@
 
 #include <wx/dcbuffer.h>
 
+#include <future>
+#include <memory>
 #include <string>
 
 #include "browser/browser_address.h"
@@ -375,7 +377,14 @@ void CBrowserPageDlg::StartPageJob(int number, int kind) {
     StartDetachedJob(alive, [subject, sources]() -> std::function<void()> {
       RunMediaListJob(subject, sources,
                       [](const Text& message) {
-                        PostToWindowThread([message] { ShowAppMessageBox(message); });
+                        // The box is closed before the job writes its failure page.
+                        auto shown = std::make_shared<std::promise<void>>();
+                        std::future<void> closed = shown->get_future();
+                        PostToWindowThread([message, shown] {
+                          ShowAppMessageBox(message);
+                          shown->set_value();
+                        });
+                        closed.wait();  // also ends when the call is dropped at exit
                       });
       return {};
     });
