@@ -3,6 +3,7 @@
 #include <array>
 
 #include "news/text/code_page.h"
+#include "pages/markup_escape.h"
 
 namespace orvanta::demo {
 namespace {
@@ -61,18 +62,6 @@ std::string_view ParameterValue(std::string_view query, std::string_view name) {
   return {};
 }
 
-std::string EscapedMarkup(std::string_view text) {
-  std::string escaped;
-  for (const char c : text) {
-    if (c == '<') escaped += "&lt;";
-    else if (c == '>') escaped += "&gt;";
-    else if (c == '&') escaped += "&amp;";
-    else if (c == '"') escaped += "&quot;";
-    else escaped += c;
-  }
-  return escaped;
-}
-
 }  // namespace
 
 std::string SearchQuery(std::string_view target) {
@@ -92,7 +81,7 @@ std::string SearchQuery(std::string_view target) {
 }
 
 std::string SearchResultPage(std::string_view host, std::string_view target) {
-  const std::string query = EscapedMarkup(SearchQuery(target));
+  const std::string query = EscapeMarkup(SearchQuery(target));
   return Gbk("<html><head><meta http-equiv=\"content-type\" content=\"text/html; "
              "charset=gb2312\"><title>") +
          query + Gbk(" - 搜索结果</title></head><body><h3>") + Text(host) +

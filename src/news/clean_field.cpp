@@ -22,11 +22,7 @@ Text Http(std::string_view host, std::string_view path = {}) {
   return address;
 }
 
-void Swap(Text& field, std::string_view old, std::string_view replacement) {
-  ReplaceInPlace(field, old, replacement);
-}
-
-void Remove(Text& field, std::string_view old) { Swap(field, old, ""); }
+void Remove(Text& field, std::string_view old) { ReplaceInPlace(field, old, ""); }
 
 bool Contains(const Text& field, std::string_view pattern) {
   return ContainsBeyondStart(field, pattern);
@@ -70,8 +66,8 @@ void StripClosingMarks(Text& field) {
 }
 
 void CleanGoogle(Text& field, std::string_view marker) {
-  Swap(field, "&amp;", "&");
-  Swap(field, "&quot;", "\"");
+  ReplaceInPlace(field, "&amp;", "&");
+  ReplaceInPlace(field, "&quot;", "\"");
   Remove(field, "size=\"-1\" class=\"p\"");
   Remove(field, "class=\"p\"");
   Remove(field, "size=\"-1\"");
@@ -79,7 +75,7 @@ void CleanGoogle(Text& field, std::string_view marker) {
   Remove(field, kMore);
   Remove(field, "and more&nbsp;&raquo;");
   if (marker == kDescriptionMarker) {
-    Swap(field, "src=\"//", "src=\"http://");
+    ReplaceInPlace(field, "src=\"//", "src=\"http://");
     // The redirect wrapper in front of each article address; when a marker is missing the
     // clamped piece is whatever mid gives, exactly as the pages have always shown it.
     const int start = Find(field, "url?sa=");
@@ -90,7 +86,7 @@ void CleanGoogle(Text& field, std::string_view marker) {
   } else if (marker == kLinkMarker) {
     if (Contains(field, "url=http")) {
       Remove(field, Left(field, Find(field, "url=http")));
-      Swap(field, "url=http", "http");
+      ReplaceInPlace(field, "url=http", "http");
     }
   }
 }
@@ -106,7 +102,7 @@ void CleanBaiduImages(Text& field) {
   for (const Text& proxy : kProxies) Remove(field, proxy);
   const int start = Find(field, "&amp;fm=");
   const int end = Find(field, "border=0");
-  Swap(field, Mid(field, start, end - start), " ");
+  ReplaceInPlace(field, Mid(field, start, end - start), " ");
 }
 
 void CleanAddresses(Text& field, std::string_view marker) {
@@ -115,12 +111,12 @@ void CleanAddresses(Text& field, std::string_view marker) {
   Remove(field, kSina);
   if (Contains(field, hosts::kGoogleNewsHostMark)) CleanGoogle(field, marker);
   CleanBaiduImages(field);
-  Swap(field, "http%3A%2F%2F", "http://");
-  Swap(field, "%2F", "/");
+  ReplaceInPlace(field, "http%3A%2F%2F", "http://");
+  ReplaceInPlace(field, "%2F", "/");
   if (Contains(field, ".jpg&fm=") || Contains(field, ".png&fm=") || Contains(field, ".gif&fm=")) {
-    Swap(field, ".jpg&fm=30\">", ".jpg\">");
-    Swap(field, ".png&fm=30\">", ".png\">");
-    Swap(field, ".gif&fm=30\">", ".gif\">");
+    ReplaceInPlace(field, ".jpg&fm=30\">", ".jpg\">");
+    ReplaceInPlace(field, ".png&fm=30\">", ".png\">");
+    ReplaceInPlace(field, ".gif&fm=30\">", ".gif\">");
   }
 }
 
@@ -128,7 +124,7 @@ void CleanSosoLongText(Text& field) {
   if (field.size() <= 300 || !Contains(field, hosts::kSosoNews)) return;
   Remove(field, "<b>");
   Remove(field, "</b>");
-  Swap(field, "<object", "&lt;object");
+  ReplaceInPlace(field, "<object", "&lt;object");
   for (std::string_view frame : {"<CENTER>", "</CENTER>", "<center>", "</center>", "--"})
     Remove(field, frame);
   static const Text kPreviewBy = Gbk("以上正文预览由");
@@ -144,7 +140,7 @@ void CleanYoudao(Text& field) {
                                    Http(hosts::kYoudaoNews, "/images/tranzhuantisymbol.png") +
                                    "\" border=\"0\" alt=\"\" align=absmiddle>";
   Remove(field, kTopicSymbol);
-  Swap(field, "<img src=", "<img border='0' src=");
+  ReplaceInPlace(field, "<img src=", "<img border='0' src=");
 }
 
 }  // namespace
@@ -156,11 +152,11 @@ Text CleanField(Text field, std::string_view marker) {
 
   Remove(field, "]]>");
   Remove(field, "<![CDATA[");
-  Swap(field, "&lt;", "<");
-  Swap(field, "&gt;", ">");
-  Swap(field, "#c60a00", "#ff0000");
+  ReplaceInPlace(field, "&lt;", "<");
+  ReplaceInPlace(field, "&gt;", ">");
+  ReplaceInPlace(field, "#c60a00", "#ff0000");
   Remove(field, "&quot;");
-  Swap(field, ".jpg%3F", ".jpg?");
+  ReplaceInPlace(field, ".jpg%3F", ".jpg?");
   CleanSosoLongText(field);
   static const Text kRelated = Gbk("条相关>>");
   if (Contains(field, kRelated)) field = CutMarkedLink(field, kRelated);

@@ -106,8 +106,8 @@ CNavigatorDlg::CNavigatorDlg()
   Bind(wxEVT_PAINT, &CNavigatorDlg::OnPaint, this);
   Bind(wxEVT_CLOSE_WINDOW, &CNavigatorDlg::OnClose, this);
   Bind(wxEVT_LEFT_DOWN, &CNavigatorDlg::OnLeftDown, this);
-  Bind(wxEVT_MENU, &CNavigatorDlg::OnCaptionMenu, this, kAboutCommand);
-  Bind(wxEVT_MENU, &CNavigatorDlg::OnCaptionMenu, this, kExitCommand);
+  for (const int command : {kAboutCommand, kExitCommand})
+    Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunMenuCommand(event.GetId()); }, command);
   Bind(wxEVT_RIGHT_DOWN, &CNavigatorDlg::OnRightDown, this);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowSmallAboutBox(this); }, kSmallAboutCommand);
   OnNewsButton();
@@ -232,11 +232,9 @@ void CNavigatorDlg::RunCaptionClick(const CaptionClick& click) {
   }
 }
 
-void CNavigatorDlg::OnCaptionMenu(wxCommandEvent& event) {
-  if (event.GetId() == kAboutCommand)
-    ShowAboutBox();
-  else
-    Close();
+void CNavigatorDlg::RunMenuCommand(int command) {
+  if (command == kAboutCommand) ShowAboutBox();
+  if (command == kExitCommand) Close();
 }
 
 void CNavigatorDlg::OnHoverTimer(wxTimerEvent&) {

@@ -28,6 +28,8 @@ class CNavigatorDlg : public CBrowserHostDlg {
   void OnImageButton();
   void OnMusicButton();
   void ShowAboutBox();
+  // A command of menu 160, from the caption's menu button or the tray icon.
+  void RunMenuCommand(int command);
   bool HasTrayIcon() const { return m_pTray != nullptr; }
   // The caption as last painted (empty before the first paint): its cells are the hit
   // rectangles of the caption buttons.
@@ -49,7 +51,6 @@ class CNavigatorDlg : public CBrowserHostDlg {
   void OnHoverTimer(wxTimerEvent& event);
   void OnLeftDown(wxMouseEvent& event);
   void OnRightDown(wxMouseEvent& event);
-  void OnCaptionMenu(wxCommandEvent& event);
   void RunCaptionClick(const CaptionClick& click);
   void OnClose(wxCloseEvent& event);
 

@@ -15,10 +15,7 @@ CNavigatorTrayIcon::CNavigatorTrayIcon(CNavigatorDlg* window) : m_pWindow(window
     m_pWindow->Show();
     m_pWindow->Raise();
   });
-  Bind(wxEVT_MENU, [this](wxCommandEvent& event) {
-    if (event.GetId() == kAboutCommand) m_pWindow->ShowAboutBox();
-    if (event.GetId() == kExitCommand) m_pWindow->Close();
-  });
+  Bind(wxEVT_MENU, [this](wxCommandEvent& event) { m_pWindow->RunMenuCommand(event.GetId()); });
 }
 
 wxMenu* CNavigatorTrayIcon::CreatePopupMenu() {
