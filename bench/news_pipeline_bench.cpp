@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "news/build_news_pages.h"
 #include "news/parse_feed.h"
-#include "news/text/code_page.h"
 #include "pages/advert_script.h"
+#include "pages/build_news_pages.h"
 #include "pages/search_frame.h"
+#include "text/code_page.h"
 
 namespace {
 

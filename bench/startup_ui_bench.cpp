@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/window_thread_ui.h"
+#include "gui/window_thread_ui.h"
 #include "shell/navigator_dlg.h"
 
 namespace {

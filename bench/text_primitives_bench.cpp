@@ -5,8 +5,8 @@
 
 #include <random>
 
-#include "news/text/code_page.h"
-#include "news/text/text.h"
+#include "text/code_page.h"
+#include "text/text.h"
 
 namespace {
 

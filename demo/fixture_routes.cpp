@@ -1,6 +1,6 @@
 #include "demo/fixture_routes.h"
 
-#include "news/service_hosts.h"
+#include "net/service_hosts.h"
 
 namespace orvanta::demo {
 

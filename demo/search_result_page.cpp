@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "news/text/code_page.h"
 #include "pages/markup_escape.h"
+#include "text/code_page.h"
 
 namespace orvanta::demo {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "script_opener.h"
 #include "news/active_markup_filter.h"
 #include "pages/media_list_builder.h"
+#include "script_opener.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string page(reinterpret_cast<const char*>(data), size);

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "browser/link_route.h"
-#include "news/text/text.h"
+#include "jobs/link_route.h"
+#include "text/text.h"
 
 namespace {
 

@@ -6,16 +6,16 @@
 #include <string>
 #include <utility>
 
-#include "news/build_news_pages.h"
-#include "news/page_navigation.h"
 #include "news/parse_feed.h"
-#include "news/text/text.h"
 #include "pages/advert_script.h"
+#include "pages/build_news_pages.h"
 #include "pages/help_page.h"
 #include "pages/loading_page.h"
 #include "pages/media_search_page.h"
+#include "pages/page_navigation.h"
 #include "pages/search_frame.h"
 #include "pages/start_page.h"
+#include "text/text.h"
 
 namespace {
 

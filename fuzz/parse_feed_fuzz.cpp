@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "script_opener.h"
 #include "news/active_markup_filter.h"
 #include "news/parse_feed.h"
+#include "script_opener.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const orvanta::Text feed(reinterpret_cast<const char*>(data), size);

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "news/text/text.h"
 #include "subscriptions/change_subscription.h"
 #include "subscriptions/subscription_entry.h"
 #include "subscriptions/subscription_keywords.h"
+#include "text/text.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "news/text/character_boundary.h"
-#include "news/text/code_page.h"
-#include "news/text/split_text.h"
-#include "news/text/text.h"
+#include "text/character_boundary.h"
+#include "text/code_page.h"
+#include "text/split_text.h"
+#include "text/text.h"
 
 namespace {
 

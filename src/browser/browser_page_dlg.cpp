@@ -8,25 +8,24 @@
 
 #include "browser/browser_address.h"
 #include "browser/browser_page_layout.h"
-#include "browser/link_route.h"
-#include "browser/media_list_job.h"
-#include "browser/news_jobs.h"
-#include "browser/window_thread_ui.h"
 #include "favorites/add_favorite_dlg.h"
 #include "favorites/favorite_messages.h"
 #include "favorites/favorite_path.h"
 #include "favorites/favorites_state.h"
 #include "favorites/favorites_tree_ui.h"
 #include "favorites/organize_favorites_dlg.h"
-#include "news/text/code_page.h"
-#include "pages/page_file.h"
-#include "shell/browser_window_dlg.h"
-#include "shell/page_builders.h"
-#include "shell/resource_images_ui.h"
+#include "files/write_file.h"
+#include "gui/resource_images_ui.h"
+#include "gui/window_thread_ui.h"
+#include "jobs/link_route.h"
+#include "jobs/media_list_job.h"
+#include "jobs/news_jobs.h"
+#include "pages/page_files.h"
 #include "subscriptions/change_subscription.h"
 #include "subscriptions/subscription_file.h"
 #include "subscriptions/subscription_keywords.h"
 #include "subscriptions/subscription_tree_ui.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {
@@ -234,15 +233,11 @@ void CBrowserPageDlg::OnNewWindow2(CNewWindowRequest& request) {
       ShowWindowMessageBox(action.message);
       break;
     case LinkActionKind::kOpenAddress:
-      CBrowserWindowDlg::OpenAt(action.address);
+      if (m_pHost) m_pHost->OpenSecondaryWindow().Browser().Navigate(action.address);
       break;
-    case LinkActionKind::kOpenInNewWindow: {
-      CBrowserWindowDlg* window = CBrowserWindowDlg::Open();
-      request.target = window->Page().Browser().Application();
-      window->Page().ShowTreePanel(0);
-      window->Show();
+    case LinkActionKind::kOpenInNewWindow:
+      if (m_pHost) request.target = m_pHost->OpenSecondaryWindow().Browser().Application();
       break;
-    }
     case LinkActionKind::kNothing:
       break;
   }

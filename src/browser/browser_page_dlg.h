@@ -11,7 +11,7 @@
 
 #include "browser/page_host.h"
 #include "browser/web_browser2_ui.h"
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

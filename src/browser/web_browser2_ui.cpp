@@ -6,8 +6,8 @@
 #include <webkit2/webkit2.h>
 
 #include "browser/browser_address.h"
-#include "browser/own_page_file.h"
-#include "news/text/code_page.h"
+#include "pages/own_page_file.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -4,7 +4,7 @@
 #include <wx/webview.h>
 #include <wx/window.h>
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string_view>
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta::cli {
 

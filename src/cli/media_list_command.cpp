@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "browser/media_list_job.h"
 #include "cli/cli_command.h"
+#include "jobs/media_list_job.h"
 
 namespace orvanta::cli {
 namespace {

@@ -1,7 +1,7 @@
 #include <ostream>
 
 #include "cli/cli_command.h"
-#include "news/build_news_pages.h"
+#include "pages/build_news_pages.h"
 
 namespace orvanta::cli {
 namespace {

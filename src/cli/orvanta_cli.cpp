@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/cli_command.h"
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta::cli {
 namespace {

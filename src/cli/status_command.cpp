@@ -1,7 +1,7 @@
 #include <ostream>
 
-#include "browser/link_route.h"
 #include "cli/cli_command.h"
+#include "jobs/link_route.h"
 
 namespace orvanta::cli {
 namespace {

@@ -1,8 +1,8 @@
 #include <filesystem>
 #include <ostream>
 
-#include "browser/news_jobs.h"
 #include "cli/cli_command.h"
+#include "jobs/news_jobs.h"
 
 namespace orvanta::cli {
 namespace {

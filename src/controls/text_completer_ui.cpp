@@ -5,7 +5,7 @@
 #include <wx/cursor.h>
 #include <wx/utils.h>
 
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -7,7 +7,7 @@
 #include <wx/window.h>
 
 #include "controls/subclass_wnd_ui.h"
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -4,12 +4,12 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "browser/window_thread_ui.h"
 #include "favorites/favorite_messages.h"
 #include "favorites/favorite_path.h"
 #include "favorites/favorites_tree.h"
 #include "favorites/favorites_tree_ui.h"
 #include "favorites/organize_favorites.h"
+#include "gui/window_thread_ui.h"
 
 namespace orvanta {
 namespace {

@@ -7,7 +7,7 @@
 #include <wx/dialog.h>
 #include <wx/textctrl.h>
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

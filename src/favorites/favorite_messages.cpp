@@ -1,6 +1,6 @@
 #include "favorites/favorite_messages.h"
 
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "favorites/organize_favorites.h"
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

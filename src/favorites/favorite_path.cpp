@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "favorites/read_file_prefix.h"
+#include "files/xdg_folder.h"
 
 namespace orvanta {
 

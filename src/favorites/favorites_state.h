@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "favorites/favorites_tree.h"
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

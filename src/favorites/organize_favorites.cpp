@@ -5,7 +5,7 @@
 
 #include "favorites/favorite_path.h"
 #include "favorites/shortcut_file.h"
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -5,11 +5,11 @@
 #include <wx/stattext.h>
 #include <wx/utils.h>
 
-#include "browser/window_thread_ui.h"
 #include "favorites/favorite_messages.h"
 #include "favorites/favorites_tree.h"
 #include "favorites/favorites_tree_ui.h"
-#include "news/text/code_page.h"
+#include "gui/window_thread_ui.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 

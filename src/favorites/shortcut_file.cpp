@@ -1,8 +1,8 @@
 #include "favorites/shortcut_file.h"
 
-#include "favorites/read_file_prefix.h"
-#include "news/text/text.h"
-#include "pages/page_file.h"
+#include "files/read_file_prefix.h"
+#include "files/write_file.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -2,7 +2,7 @@
 // nothing that comes from a feed may run script there.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

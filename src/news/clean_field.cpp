@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
+#include "net/service_hosts.h"
 #include "news/active_markup_filter.h"
-#include "news/service_hosts.h"
-#include "news/text/code_page.h"
-#include "news/text/link_filters.h"
+#include "text/code_page.h"
+#include "text/link_filters.h"
 
 namespace orvanta {
 namespace {

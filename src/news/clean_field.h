@@ -1,7 +1,7 @@
 // The markup cleanup of one feed field, by the rules of the service it came from.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

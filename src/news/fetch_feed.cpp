@@ -1,8 +1,8 @@
 #include "news/fetch_feed.h"
 
-#include "news/download.h"
-#include "news/service_hosts.h"
-#include "news/text/code_page.h"
+#include "net/download.h"
+#include "net/service_hosts.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 

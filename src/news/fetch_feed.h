@@ -1,7 +1,7 @@
 // Downloading one news feed as a code-page-936 text.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

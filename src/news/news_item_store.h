@@ -1,7 +1,7 @@
 // The items of one news page build, as four parallel arrays.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

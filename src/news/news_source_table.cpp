@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "news/service_hosts.h"
-#include "news/text/code_page.h"
+#include "net/service_hosts.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {
@@ -168,11 +168,6 @@ NewsSource LookUpNewsSource(const Text& number) {
   NewsSource unknown;
   unknown.title = number;
   return unknown;
-}
-
-NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName) {
-  const NewsSource source = LookUpNewsSource(number);
-  return BuildNewsPages(source.slots, baseName, source.title);
 }
 
 }  // namespace orvanta

@@ -1,7 +1,8 @@
 // The built-in topics and regions: number, display name and six feed addresses.
 #pragma once
 
-#include "news/build_news_pages.h"
+#include "news/news_feed_slots.h"
+#include "text/text.h"
 
 namespace orvanta {
 
@@ -12,8 +13,5 @@ struct NewsSource {
 
 // Exact text comparison: "01" and " 1" are not topic 1.
 NewsSource LookUpNewsSource(const Text& number);
-
-// Builds the pages of the topic or region number under baseName.
-NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName);
 
 }  // namespace orvanta

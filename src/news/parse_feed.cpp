@@ -2,7 +2,7 @@
 
 #include "news/clean_field.h"
 #include "news/rewrite_date.h"
-#include "news/text/split_text.h"
+#include "text/split_text.h"
 
 namespace orvanta {
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "news/active_markup_filter.h"
-#include "news/text/code_page.h"
-#include "news/text/split_text.h"
+#include "text/code_page.h"
+#include "text/split_text.h"
 
 namespace orvanta {
 namespace {

@@ -1,7 +1,7 @@
 // Feed dates in the Chinese form of the news pages.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

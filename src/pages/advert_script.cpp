@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "news/service_hosts.h"
+#include "net/service_hosts.h"
 
 namespace orvanta {
 

@@ -1,7 +1,7 @@
 // The advertising script element of the news and media list pages.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

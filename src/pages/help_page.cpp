@@ -1,6 +1,6 @@
 #include "pages/help_page.h"
 
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 

@@ -1,7 +1,7 @@
 // The page that explains how to set up news keywords.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -1,6 +1,6 @@
 #include "pages/loading_page.h"
 
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 

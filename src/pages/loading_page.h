@@ -1,7 +1,7 @@
 // The page shown while a page job works and while a media list is on its way.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

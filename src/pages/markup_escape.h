@@ -1,7 +1,7 @@
 // The one escaping helper for texts that a page inserts into its markup.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

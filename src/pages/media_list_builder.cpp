@@ -3,15 +3,16 @@
 #include <unordered_set>
 #include <utility>
 
+#include "files/write_file.h"
+#include "net/download.h"
+#include "net/service_hosts.h"
 #include "news/active_markup_filter.h"
-#include "news/download.h"
-#include "news/service_hosts.h"
-#include "news/text/code_page.h"
-#include "news/text/link_filters.h"
-#include "news/text/split_text.h"
+#include "pages/base_name_lock.h"
 #include "pages/media_list_markup.h"
 #include "pages/media_words.h"
-#include "pages/page_file.h"
+#include "text/code_page.h"
+#include "text/link_filters.h"
+#include "text/split_text.h"
 
 namespace orvanta {
 namespace {

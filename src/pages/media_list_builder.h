@@ -4,7 +4,7 @@
 #include <functional>
 #include <string_view>
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -1,7 +1,7 @@
 // The two pages a media list build can leave in the list file.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

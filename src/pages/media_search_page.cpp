@@ -4,8 +4,8 @@
 #include <random>
 #include <string>
 
-#include "news/text/code_page.h"
 #include "pages/search_frame.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "news/text/character_boundary.h"
-#include "news/text/code_page.h"
+#include "text/character_boundary.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "news/text/code_page.h"
 #include "pages/markup_escape.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -1,7 +1,7 @@
 // The block of markup at the head of every generated search page, and its variants.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -1,7 +1,7 @@
 // The start page: the search frame alone.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -1,7 +1,7 @@
 #include "search/page_engine_table.h"
 
-#include "news/service_hosts.h"
-#include "news/text/code_page.h"
+#include "net/service_hosts.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

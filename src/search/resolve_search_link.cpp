@@ -1,7 +1,7 @@
 #include "search/resolve_search_link.h"
 
-#include "news/text/code_page.h"
 #include "search/page_engine_table.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 

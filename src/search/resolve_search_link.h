@@ -1,7 +1,7 @@
 // What a search pseudo-link of a generated page asks for.
 #pragma once
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "news/service_hosts.h"
-#include "news/text/code_page.h"
+#include "net/service_hosts.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

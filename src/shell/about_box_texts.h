@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -1,11 +1,12 @@
 #include "shell/browser_host_dlg.h"
 
-#include "browser/window_thread_ui.h"
-#include "news/text/code_page.h"
+#include "gui/resource_images_ui.h"
+#include "gui/window_thread_ui.h"
 #include "search/web_search.h"
-#include "search/web_search_box_ui.h"
-#include "shell/resource_images_ui.h"
+#include "shell/browser_window_dlg.h"
 #include "shell/typed_url_history.h"
+#include "shell/web_search_box_ui.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {
@@ -113,6 +114,13 @@ void CBrowserHostDlg::SetStatusLineText(const Text& text) {
 }
 
 void CBrowserHostDlg::SetCaptionText(const Text& text) { SetTitle(FromLocal(text)); }
+
+CBrowserPageDlg& CBrowserHostDlg::OpenSecondaryWindow() {
+  CBrowserWindowDlg* window = CBrowserWindowDlg::Open();
+  window->Page().ShowTreePanel(0);
+  window->Show();
+  return window->Page();
+}
 
 void CBrowserHostDlg::OnGo() {
   ShowPage();

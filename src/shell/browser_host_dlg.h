@@ -35,6 +35,7 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   void SetAddressBoxText(const Text& text) override;
   void SetStatusLineText(const Text& text) override;
   void SetCaptionText(const Text& text) override;
+  CBrowserPageDlg& OpenSecondaryWindow() override;
 
   void OnGo();
   void OnSearch();

@@ -2,8 +2,8 @@
 
 #include <wx/dcbuffer.h>
 
-#include "search/web_search_box_ui.h"
-#include "shell/resource_images_ui.h"
+#include "gui/resource_images_ui.h"
+#include "shell/web_search_box_ui.h"
 
 namespace orvanta {
 

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "shell/resource_images_ui.h"
+#include "gui/resource_images_ui.h"
 
 namespace orvanta {
 namespace {

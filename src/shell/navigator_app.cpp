@@ -2,7 +2,7 @@
 
 #include <wx/log.h>
 
-#include "browser/window_thread_ui.h"
+#include "gui/window_thread_ui.h"
 #include "shell/navigator_dlg.h"
 
 namespace orvanta {

@@ -11,18 +11,18 @@
 #include <string>
 
 #include "browser/browser_address.h"
-#include "browser/media_list_job.h"
-#include "browser/window_thread_ui.h"
-#include "news/text/code_page.h"
-#include "pages/page_file.h"
-#include "search/web_search_box_ui.h"
+#include "files/write_file.h"
+#include "gui/resource_images_ui.h"
+#include "gui/window_thread_ui.h"
+#include "jobs/media_list_job.h"
+#include "pages/page_files.h"
 #include "shell/about_box_dlg.h"
 #include "shell/caption_drag_ui.h"
 #include "shell/caption_menu_ui.h"
 #include "shell/caption_skin_ui.h"
 #include "shell/navigator_tray_ui.h"
-#include "shell/page_builders.h"
-#include "shell/resource_images_ui.h"
+#include "shell/web_search_box_ui.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <wx/menu.h>
 
+#include "gui/resource_images_ui.h"
 #include "shell/caption_menu_ui.h"
 #include "shell/navigator_dlg.h"
-#include "shell/resource_images_ui.h"
 
 namespace orvanta {
 

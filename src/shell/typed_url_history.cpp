@@ -4,9 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "favorites/read_file_prefix.h"
-#include "news/text/code_page.h"
-#include "pages/page_file.h"
+#include "files/read_file_prefix.h"
+#include "files/write_file.h"
+#include "files/xdg_folder.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

@@ -1,8 +1,8 @@
 #include "subscriptions/change_subscription.h"
 
-#include "news/text/code_page.h"
 #include "subscriptions/subscription_entry.h"
 #include "subscriptions/subscription_file.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -1,6 +1,6 @@
 #include "subscriptions/subscription_entry.h"
 
-#include "news/text/split_text.h"
+#include "text/split_text.h"
 
 namespace orvanta {
 

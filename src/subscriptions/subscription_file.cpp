@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "news/text/code_page.h"
-#include "pages/page_file.h"
+#include "files/write_file.h"
 #include "subscriptions/subscription_entry.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

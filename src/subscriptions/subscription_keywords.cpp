@@ -1,8 +1,8 @@
 #include "subscriptions/subscription_keywords.h"
 
-#include "news/text/code_page.h"
 #include "subscriptions/subscription_entry.h"
 #include "subscriptions/subscription_file.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 

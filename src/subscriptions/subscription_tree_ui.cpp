@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "browser/window_thread_ui.h"
+#include "gui/window_thread_ui.h"
 #include "subscriptions/subscription_file.h"
 #include "subscriptions/subscription_keywords.h"
 

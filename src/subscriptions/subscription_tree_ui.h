@@ -5,7 +5,7 @@
 
 #include <wx/treectrl.h>
 
-#include "news/text/text.h"
+#include "text/text.h"
 
 namespace orvanta {
 

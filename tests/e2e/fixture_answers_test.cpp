@@ -4,12 +4,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "browser/news_jobs.h"
 #include "demo/fixture_catalog.h"
 #include "demo/fixture_routes.h"
 #include "demo/search_result_page.h"
+#include "jobs/news_jobs.h"
 #include "news/news_source_table.h"
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta::demo {
 namespace {

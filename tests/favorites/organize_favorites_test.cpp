@@ -4,7 +4,7 @@
 
 #include "favorites/shortcut_file.h"
 #include "favorites/temp_folder.h"
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

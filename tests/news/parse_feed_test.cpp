@@ -8,7 +8,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

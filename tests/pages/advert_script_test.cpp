@@ -5,7 +5,7 @@
 #include <climits>
 #include <string>
 
-#include "news/service_hosts.h"
+#include "net/service_hosts.h"
 
 namespace orvanta {
 namespace {

@@ -13,11 +13,11 @@
 #include <thread>
 #include <vector>
 
-#include "news/text/code_page.h"
 #include "pages/advert_script.h"
 #include "pages/media_list_markup.h"
 #include "pages/media_words.h"
 #include "support/loopback_server.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

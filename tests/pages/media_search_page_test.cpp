@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "news/text/code_page.h"
 #include "pages/page_test_support.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "news/text/text.h"
 #include "support/loopback_server.h"
+#include "text/text.h"
 
 namespace orvanta::testing {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "news/text/code_page.h"
-#include "news/text/text.h"
 #include "pages/page_test_support.h"
+#include "text/code_page.h"
+#include "text/text.h"
 
 namespace orvanta {
 namespace {

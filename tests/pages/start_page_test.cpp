@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "news/text/code_page.h"
 #include "pages/page_test_support.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 
-#include "news/text/code_page.h"
 #include "search/resolve_search_link.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "news/text/code_page.h"
 #include "support/run_cli.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

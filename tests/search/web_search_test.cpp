@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

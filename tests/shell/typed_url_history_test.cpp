@@ -5,7 +5,7 @@
 #include <string>
 
 #include "favorites/temp_folder.h"
-#include "news/text/code_page.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

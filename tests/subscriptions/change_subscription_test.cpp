@@ -11,11 +11,11 @@
 #include <random>
 #include <set>
 
-#include "news/text/code_page.h"
 #include "subscriptions/scratch_folder.h"
 #include "subscriptions/subscription_entry.h"
 #include "subscriptions/subscription_file.h"
 #include "subscriptions/subscription_keywords.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "news/text/code_page.h"
 #include "subscriptions/scratch_folder.h"
 #include "subscriptions/subscription_file.h"
 #include "support/run_cli.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

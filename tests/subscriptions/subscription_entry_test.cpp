@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "news/text/code_page.h"
 #include "subscriptions/subscription_file.h"
 #include "subscriptions/subscription_keywords.h"
+#include "text/code_page.h"
 
 namespace orvanta {
 namespace {

@@ -1,0 +1,64 @@
+#include "jobs/news_jobs.h"
+
+#include <string>
+
+#include "net/service_hosts.h"
+#include "news/news_source_table.h"
+#include "pages/build_news_pages.h"
+#include "text/code_page.h"
+
+namespace orvanta {
+namespace {
+
+Text Around(std::string_view host, std::string_view prefix, const Text& keyword,
+            std::string_view suffix) {
+  Text address;
+  address.reserve(7 + host.size() + prefix.size() + keyword.size() + suffix.size());
+  address += "http://";
+  address += host;
+  address += prefix;
+  address += keyword;
+  address += suffix;
+  return address;
+}
+
+NewsJobResult Finish(const NewsBuildResult& build, const Text& baseName) {
+  // The page goes to page 1 even after a failure; it then shows an older page or none.
+  return NewsJobResult{baseName + "1", build.message};
+}
+
+}  // namespace
+
+Text NewsPageBaseName(int jobNumber) { return "temp/~astq" + std::to_string(jobNumber) + "6529"; }
+
+std::array<Text, 5> KeywordNewsSources(const Text& keyword) {
+  std::array<Text, 5> sources;
+  sources[0] = Around(hosts::kBaiduNewsSearch, "/ns?word=", keyword,
+                      "&ie=gb2312&cl=2&rn=40&ct=0&tn=newsrss&class=");
+  sources[1] = Around(hosts::kYoudaoNews, "/search?q=", keyword, "&doctype=rss");
+  sources[2] = Around(hosts::kJikeNews, "/rss/query/", keyword, ".xml");
+  LocalToUtf8(sources[2]);
+  sources[3] = Around(hosts::kSosoFeed, "/rss?tag=1&src=-10&ofmt=xml&kd=n&full=1&w=", keyword, "");
+  sources[4] = Around(hosts::kGoogleNews, "/news?pz=1&cf=all&ned=cn&hl=zh-CN&q=", keyword,
+                      "&output=rss");
+  return sources;
+}
+
+NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName) {
+  const NewsSource source = LookUpNewsSource(number);
+  return BuildNewsPages(source.slots, baseName, source.title);
+}
+
+NewsJobResult RunKeywordNewsJob(const Text& keyword) {
+  const Text baseName = NewsPageBaseName(kKeywordNewsJob);
+  const auto sources = KeywordNewsSources(keyword);
+  const NewsFeedSlots slots{sources[0], sources[1], sources[2], sources[3], sources[4], Text()};
+  return Finish(BuildNewsPages(slots, baseName, keyword), baseName);
+}
+
+NewsJobResult RunTopicNewsJob(const Text& number) {
+  const Text baseName = NewsPageBaseName(kTopicNewsJob);
+  return Finish(ResolveNewsSource(number, baseName), baseName);
+}
+
+}  // namespace orvanta

@@ -1,0 +1,122 @@
+#include "net/download.h"
+
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+
+#include "net/curl_handle.h"
+
+namespace orvanta {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Transfer {
+  Text body;
+  std::size_t maxBytes;
+  Clock::duration stallTimeout;
+  bool tooLarge = false;
+  curl_off_t bytesSeen = -1;
+  Clock::time_point lastProgress = Clock::now();
+};
+
+std::size_t AppendBody(char* data, std::size_t size, std::size_t count, void* userData) {
+  auto* transfer = static_cast<Transfer*>(userData);
+  const std::size_t bytes = size * count;
+  if (transfer->body.size() + bytes > transfer->maxBytes) {
+    transfer->tooLarge = true;
+    return 0;  // makes curl end the transfer with an error
+  }
+  transfer->body.append(data, bytes);
+  return bytes;
+}
+
+// A slow host that still sends is waited for; one that sends nothing for the stall time is
+// given up. (curl's own low-speed rule would also give up on a byte every few seconds.)
+int AbortWhenStalled(void* userData, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
+  auto* transfer = static_cast<Transfer*>(userData);
+  const Clock::time_point now = Clock::now();
+  if (received != transfer->bytesSeen) {
+    transfer->bytesSeen = received;
+    transfer->lastProgress = now;
+    return 0;
+  }
+  return now - transfer->lastProgress > transfer->stallTimeout ? 1 : 0;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() &&
+         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char expected, char actual) {
+           return std::tolower(static_cast<unsigned char>(actual)) == expected;
+         });
+}
+
+bool NeedsEscape(unsigned char byte) { return byte <= 0x20 || byte >= 0x7F; }
+
+}  // namespace
+
+Text PrepareAddress(std::string_view address) {
+  while (!address.empty() && static_cast<unsigned char>(address.front()) <= 0x20)
+    address.remove_prefix(1);
+  while (!address.empty() && static_cast<unsigned char>(address.back()) <= 0x20)
+    address.remove_suffix(1);
+  if (!StartsWithNoCase(address, "http://") && !StartsWithNoCase(address, "https://"))
+    return Text();
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  Text prepared;
+  prepared.reserve(address.size());
+  for (const char c : address) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (NeedsEscape(byte)) {
+      prepared += '%';
+      prepared += kHex[byte >> 4];
+      prepared += kHex[byte & 0x0F];
+    } else {
+      prepared += c;
+    }
+  }
+  return prepared;
+}
+
+Text JoinLinesWithCrLf(std::string_view body) {
+  Text joined;
+  joined.reserve(body.size() + body.size() / 16 + 2);
+  std::size_t lineStart = 0;
+  while (lineStart < body.size()) {
+    std::size_t lineEnd = body.find('\n', lineStart);
+    if (lineEnd == std::string_view::npos) lineEnd = body.size();
+    joined.append(body.substr(lineStart, lineEnd - lineStart));
+    joined.append("\r\n");
+    lineStart = lineEnd + 1;
+  }
+  return joined;
+}
+
+Text DownloadLines(std::string_view address, const DownloadLimits& limits) {
+  const Text prepared = PrepareAddress(address);
+  if (prepared.empty()) return Text();
+  CurlHandle curl;
+  if (!curl) return Text();
+  Transfer transfer{Text(), limits.maxBodyBytes, limits.stallTimeout};
+  CURL* handle = curl.get();
+  curl_easy_setopt(handle, CURLOPT_URL, prepared.c_str());
+  curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
+  curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 20L);
+  curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeout.count()));
+  curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, AbortWhenStalled);
+  curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
+  curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);  // job threads must not take signals
+  curl_easy_setopt(handle, CURLOPT_ACCEPT_ENCODING, "");
+  curl_easy_setopt(handle, CURLOPT_USERAGENT, "Orvanta/1.0");
+  curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendBody);
+  curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
+  if (curl_easy_perform(handle) != CURLE_OK || transfer.tooLarge) return Text();
+  return JoinLinesWithCrLf(transfer.body);
+}
+
+}  // namespace orvanta

@@ -1,0 +1,48 @@
+// Turning up to six feeds and a title into paged local news files.
+#pragma once
+
+#include <optional>
+
+#include "news/news_feed_slots.h"
+#include "news/news_item_store.h"
+#include "text/text.h"
+
+namespace orvanta {
+
+inline constexpr int kNewsItemsPerPage = 10;
+
+struct NewsBuildResult {
+  // The download-error text the user must see (code page 936); set only when slot 1 failed,
+  // and then no file was written. Showing it is the window side's business.
+  std::optional<Text> message;
+  int pagesWritten = 0;
+};
+
+// "打开目标地址出错，请检查网络连接状况"
+const Text& DownloadErrorMessage();
+
+// Fetches the slots concurrently, merges their items in slot order and writes the pages
+// baseName + "1", "2", ... relative to the current directory.
+NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName,
+                               const Text& title);
+NewsBuildResult BuildNewsPages(const Text& slot1, const Text& slot2, const Text& slot3,
+                               const Text& slot4, const Text& slot5, const Text& slot6,
+                               const Text& baseName, const Text& title);
+
+// Number of pages for total items, ten a page.
+int NewsPageCount(int total);
+
+// The items of page (counted from 1), perPage a page, in store order.
+Text PageItems(const NewsItemStore& store, int page, int perPage);
+
+// Writes the pages of a filled store; stops quietly at the first file that cannot be written.
+int WriteNewsPages(const NewsItemStore& store, const Text& baseName, const Text& title);
+
+// The text of one page of a filled store; head and advert are built by the caller once.
+Text RenderNewsPage(const NewsItemStore& store, int page, int pages, const Text& baseName,
+                    const Text& subscribeLinks, const Text& head, const Text& advert);
+
+// The subscribe and unsubscribe links for title.
+Text SubscribeLinks(const Text& title);
+
+}  // namespace orvanta

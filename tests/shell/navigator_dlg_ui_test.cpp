@@ -1,0 +1,163 @@
+// The main window on a real display: start-up files, the home page, caption and media rule.
+#include "shell/navigator_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+
+#include "browser/browser_address.h"
+#include "gui/window_thread_ui.h"
+#include "jobs/media_list_job.h"
+#include "net/service_hosts.h"
+#include "pages/loading_page.h"
+#include "pages/start_page.h"
+#include "support/loopback_server.h"
+#include "support/ui_test_support.h"
+
+namespace orvanta {
+namespace {
+
+using testing::ShowsFile;
+using testing::WaitFor;
+
+std::string ReadFile(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool Exists(const char* name) {
+  struct stat status;
+  return ::stat(name, &status) == 0;
+}
+
+// What the page's hidden list frame holds, as the page's own script sees it.
+wxString ListFrameLinks(CBrowserPageDlg& page) {
+  wxString links;
+  page.Browser().GetWebView()->RunScript(
+      "var d = document.getElementById('orvt').contentWindow.document;"
+      "var hrefs = []; for (var i = 0; i < d.links.length; ++i) hrefs.push(d.links[i].href);"
+      "hrefs.join(' ');",
+      &links);
+  return links;
+}
+
+TEST(CNavigatorDlg, FirstStartWritesLoadingAndStartPageAndShowsTheStartPage) {
+  testing::ScratchFolder folder;
+  auto* window = new CNavigatorDlg();
+  window->Show();
+  EXPECT_EQ(ReadFile("sc/jz"), BuildLoadingPage(1));
+  EXPECT_EQ(ReadFile("sc/jz1"), BuildStartPage(1));
+  EXPECT_TRUE(Exists("temp"));
+  ASSERT_TRUE(WaitFor([&] { return ShowsFile(window->HomePage(), "/sc/jz1"); }));
+  // The program's own pages never show in the address box; the caption stays the program's.
+  EXPECT_EQ(window->AddressBox()->GetValue(), "");
+  EXPECT_EQ(window->GetTitle(), "Orvanta V1.0");
+  EXPECT_EQ(window->HomePage().TreeShown(), 1);
+  EXPECT_EQ(window->StatusLine()->GetValue(), "  Orvanta");
+  EXPECT_LT(window->EngineIndex(), 9);
+  // Root, seven default keywords, help item.
+  EXPECT_EQ(window->HomePage().Tree()->GetCount(), 9u);
+  testing::SaveScreenshot(*window, ORVANTA_SCREENSHOT);
+  window->Destroy();
+}
+
+TEST(CNavigatorDlg, SecondStartKeepsTheLoadingPageButRewritesTheStartPage) {
+  testing::ScratchFolder folder;
+  std::ofstream("sc/jz") << "kept";
+  std::ofstream("sc/jz1") << "stale";
+  auto* window = new CNavigatorDlg();
+  EXPECT_EQ(ReadFile("sc/jz"), "kept");
+  EXPECT_EQ(ReadFile("sc/jz1"), BuildStartPage(1));
+  window->Destroy();
+}
+
+TEST(CNavigatorDlg, MediaButtonsDropOldListsAndStartOneListJobPerReset) {
+  testing::ScratchFolder folder;
+  // For every box: its caption, and how many list files existed while it was up.
+  std::vector<std::pair<wxString, int>> boxes;
+  MessageBoxPresenter presenter;
+  presenter.show = [&boxes](const wxString&, const wxString& caption) {
+    boxes.emplace_back(caption, Exists(std::string(kVideoListFile).c_str()) +
+                                    Exists(std::string(kMusicListFile).c_str()));
+  };
+  SetMessageBoxPresenter(presenter);
+  auto* window = new CNavigatorDlg();
+  window->Show();
+  CBrowserPageDlg& home = window->HomePage();
+  ASSERT_TRUE(WaitFor([&] { return ShowsFile(home, "/sc/jz1"); }));
+  std::ofstream(std::string(kVideoListFile)) << "old list";
+
+  window->OnVideoButton();
+  EXPECT_FALSE(Exists("sc/~astq3339681"));
+  EXPECT_EQ(home.TreeShown(), 0);
+  ASSERT_TRUE(WaitFor([&] { return home.m_nMediaLists == 1; }));
+  EXPECT_EQ(home.m_strSubject, kVideoListFile);
+  EXPECT_EQ(home.m_strJobNumber, "333");
+
+  // Back on the same media page without a button press: no second job.
+  home.m_strSubject = "untouched";
+  home.Browser().Navigate(LocalFullName("sc/jz1"));
+  ASSERT_TRUE(WaitFor([&] { return ShowsFile(home, "/sc/jz1"); }));
+  home.Browser().Navigate(LocalFullName("sc/jz2"));
+  ASSERT_TRUE(WaitFor([&] { return ShowsFile(home, "/sc/jz2"); }));
+  EXPECT_EQ(home.m_strSubject, "untouched");
+
+  window->OnMusicButton();
+  ASSERT_TRUE(WaitFor([&] { return home.m_strSubject == kMusicListFile; }));
+  EXPECT_EQ(home.m_nMediaLists, 1);
+  // Both jobs find every media site dead and say so once each, each before it writes its
+  // failure page.
+  ASSERT_TRUE(WaitFor([&] { return boxes.size() == 2; }, 60000));
+  EXPECT_EQ(boxes[1].first, "Orvanta ");
+  EXPECT_EQ(boxes[0].second, 0);
+  EXPECT_LE(boxes[1].second, 1);
+  ASSERT_TRUE(WaitFor([&] {
+    return Exists(std::string(kVideoListFile).c_str()) && Exists(std::string(kMusicListFile).c_str());
+  }));
+  testing::FailOnMessageBoxes();
+  window->Destroy();
+}
+
+TEST(CNavigatorDlg, VideoListFromTheMediaSitesArrivesInThePagesListFrame) {
+  testing::ScratchFolder folder;
+  testing::LoopbackServer server;
+  server.ServeFixture(std::string(hosts::kYouku), "/", "media/youku_home_utf8.html");
+  server.ServeFixture(std::string(hosts::kIqiyi), "/", "media/iqiyi_home_utf8.html");
+  server.ServeFixture(std::string(hosts::kTudou), "/", "media/tudou_home_gbk.html");
+  // The list job downloads with the program's own client, which reads the proxy per request.
+  testing::ProxyEnvironment proxy(server.Address(""));
+  auto* window = new CNavigatorDlg();
+  window->Show();
+  CBrowserPageDlg& home = window->HomePage();
+  ASSERT_TRUE(WaitFor([&] { return ShowsFile(home, "/sc/jz1"); }));
+
+  window->OnVideoButton();
+  ASSERT_TRUE(WaitFor([&] { return ShowsFile(home, "/sc/jz2"); }));
+  // The page polls once a second until the list file exists and loads it into its frame.
+  ASSERT_TRUE(WaitFor([&] { return ListFrameLinks(home).StartsWith("http://tv.youku.com/"); },
+                      30000));
+  EXPECT_EQ(ListFrameLinks(home),
+            "http://tv.youku.com/ http://movie.youku.com/ http://v.youku.com/v_show/id_1.html "
+            "http://www.iqiyi.com/dongman/ http://www.iqiyi.com/v_2.html "
+            "http://www.tudou.com/sports/ http://www.tudou.com/auto/");
+  EXPECT_EQ(server.Hits(std::string(hosts::kYouku), "/"), 1);
+  window->Destroy();
+}
+
+TEST(CNavigatorDlg, CloseQuestionAnsweredNoKeepsTheWindow) {
+  testing::ScratchFolder folder;
+  testing::MessageRecorder recorder(false);
+  auto* window = new CNavigatorDlg();
+  window->Show();
+  EXPECT_FALSE(window->Close());
+  EXPECT_EQ(recorder.asked(), 1);
+  EXPECT_TRUE(window->IsShown());
+  window->Destroy();
+}
+
+}  // namespace
+}  // namespace orvanta

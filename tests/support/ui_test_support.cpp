@@ -1,0 +1,131 @@
+#include "support/ui_test_support.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/uiaction.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+
+#include "browser/browser_page_dlg.h"
+#include "gui/window_thread_ui.h"
+#include "text/code_page.h"
+
+namespace orvanta::testing {
+
+bool ShowsFile(CBrowserPageDlg& page, const std::string& tail) {
+  const Text& url = page.Browser().LoadedURL();
+  return url.size() > tail.size() && url.compare(url.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+void SaveScreenshot(const wxWindow& window, const std::string& path) {
+  WaitFor([] { return false; }, 300);
+  const wxRect rect = window.GetScreenRect();
+  const std::string command = "import -window root -crop " + std::to_string(rect.width) + "x" +
+                              std::to_string(rect.height) + "+" + std::to_string(rect.x) + "+" +
+                              std::to_string(rect.y) + " '" + path + "' 2>/dev/null";
+  (void)std::system(command.c_str());
+}
+
+void Press(wxWindow* parent, int id) {
+  wxWindow* button = parent->FindWindow(id);
+  ASSERT_NE(button, nullptr);
+  wxCommandEvent event(wxEVT_BUTTON, id);
+  event.SetEventObject(button);
+  button->GetEventHandler()->ProcessEvent(event);
+}
+
+bool WaitFor(const std::function<bool()>& done, int boundMs) {
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(boundMs);
+  wxEventLoopBase* active = wxEventLoopBase::GetActive();
+  wxGUIEventLoop own;
+  wxEventLoopActivator activator(active ? active : &own);
+  wxEventLoopBase* loop = active ? active : &own;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > limit) return false;
+    // Wakes for any event, including a job's call from its thread.
+    loop->DispatchTimeout(50);
+    if (wxTheApp) {
+      wxTheApp->ProcessPendingEvents();
+      wxTheApp->ProcessIdle();
+    }
+  }
+  return true;
+}
+
+ScratchFolder::ScratchFolder() {
+  char buffer[4096];
+  previous_ = ::getcwd(buffer, sizeof buffer) ? buffer : "/tmp";
+  char name[] = "/tmp/orvanta-ui-XXXXXX";
+  path_ = ::mkdtemp(name) ? name : "/tmp";
+  if (::chdir(path_.c_str()) != 0) path_.clear();
+  // The folders the main window makes at start-up, which every page writer relies on.
+  ::mkdir("sc", 0755);
+  ::mkdir("temp", 0755);
+}
+
+ScratchFolder::~ScratchFolder() {
+  if (::chdir(previous_.c_str()) != 0) return;
+  std::string command = "rm -rf '" + path_ + "'";
+  if (path_.rfind("/tmp/orvanta-ui-", 0) == 0) (void)std::system(command.c_str());
+}
+
+MessageRecorder::MessageRecorder(bool answer) {
+  MessageBoxPresenter presenter;
+  presenter.show = [this](const wxString& text, const wxString& caption) {
+    shown_.push_back({text, caption});
+  };
+  presenter.ask = [this, answer](const wxString&, const wxString&) {
+    ++asked_;
+    return answer;
+  };
+  SetMessageBoxPresenter(presenter);
+}
+
+MessageRecorder::~MessageRecorder() { FailOnMessageBoxes(); }
+
+void FailOnMessageBoxes() {
+  MessageBoxPresenter presenter;
+  presenter.show = [](const wxString& text, const wxString& caption) {
+    ADD_FAILURE() << "unexpected message box \"" << caption.utf8_str() << "\": "
+                  << text.utf8_str();
+  };
+  presenter.ask = [](const wxString& text, const wxString&) {
+    ADD_FAILURE() << "unexpected question: " << text.utf8_str();
+    return false;
+  };
+  SetMessageBoxPresenter(presenter);
+}
+
+Text WriteLocalPage(const std::string& relativeName, const std::string& bodyUtf8,
+                    const std::string& titleUtf8) {
+  const Text page = Gbk(
+      "<html><head><meta http-equiv='Content-Type' content='text/html; charset=gb2312'>"
+      "<title>" + titleUtf8 + "</title></head><body style='margin:0'>" + bodyUtf8 +
+      "</body></html>");
+  std::ofstream(relativeName, std::ios::binary) << page;
+  char buffer[4096];
+  return Text(::getcwd(buffer, sizeof buffer) ? buffer : ".") + "/" + relativeName;
+}
+
+void MovePointer(wxWindow* window, int x, int y) {
+  wxUIActionSimulator simulator;
+  // A small step first, so that the page sees the pointer arrive and not only rest.
+  const wxPoint target = window->ClientToScreen(wxPoint(x, y));
+  simulator.MouseMove(target.x - 3, target.y - 3);
+  WaitFor([] { return false; }, 30);
+  simulator.MouseMove(target);
+}
+
+void ClickPointer(wxWindow* window, int x, int y) {
+  MovePointer(window, x, y);
+  WaitFor([] { return false; }, 30);
+  wxUIActionSimulator().MouseClick();
+}
+
+}  // namespace orvanta::testing

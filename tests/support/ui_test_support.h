@@ -1,0 +1,98 @@
+// What the window tests share: bounded waits on real events, a scratch working folder, the
+// message boxes the program asks for, and the pointer.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <wx/app.h>
+#include <wx/string.h>
+#include <wx/toplevel.h>
+#include <wx/window.h>
+
+#include "text/text.h"
+
+namespace orvanta {
+class CBrowserPageDlg;
+}
+
+namespace orvanta::testing {
+
+// Runs the event loop until done() holds or the bound passes; false when it passed.
+bool WaitFor(const std::function<bool()>& done, int boundMs = 20000);
+
+// A fresh folder, with the program's "sc" and "temp", that is the current directory while the
+// object lives.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string previous_;
+  std::string path_;
+};
+
+struct ShownMessage {
+  wxString text;
+  wxString caption;
+};
+
+// Records every message box instead of showing it; questions get the given answer.
+class MessageRecorder {
+ public:
+  explicit MessageRecorder(bool answer = false);
+  ~MessageRecorder();
+  const std::vector<ShownMessage>& shown() const { return shown_; }
+  int asked() const { return asked_; }
+
+ private:
+  std::vector<ShownMessage> shown_;
+  int asked_ = 0;
+};
+
+// A box that no test asked for fails the running test instead of waiting for a click.
+void FailOnMessageBoxes();
+
+// Writes a code-page-936 page into the current folder and returns its full name.
+Text WriteLocalPage(const std::string& relativeName, const std::string& bodyUtf8,
+                    const std::string& titleUtf8 = "t");
+
+// Moves the real pointer over a point of window (client coordinates) and, when asked, clicks.
+void MovePointer(wxWindow* window, int x, int y);
+void ClickPointer(wxWindow* window, int x, int y);
+
+// Whether the page has loaded the file whose address ends in tail.
+bool ShowsFile(CBrowserPageDlg& page, const std::string& tail);
+
+// Lets the window finish painting, then saves the screen under it as a PNG for the record.
+void SaveScreenshot(const wxWindow& window, const std::string& path);
+
+// Presses the button id of parent as a click would.
+void Press(wxWindow* parent, int id);
+
+// Runs act on the modal dialog of this kind once its loop runs; the test's own call that
+// shows it follows this one. Gives up once wanted goes false.
+template <class Dialog>
+void WhenShown(std::function<void(Dialog&)> act,
+               std::shared_ptr<bool> wanted = std::make_shared<bool>(true)) {
+  wxTheApp->CallAfter([act, wanted] {
+    if (!*wanted) return;
+    for (wxWindow* window : wxTopLevelWindows) {
+      auto* dialog = dynamic_cast<Dialog*>(window);
+      if (dialog && dialog->IsModal()) {
+        act(*dialog);
+        return;
+      }
+    }
+    WhenShown<Dialog>(act, wanted);
+  });
+}
+
+// wxString from UTF-8 literals.
+inline wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+}  // namespace orvanta::testing
