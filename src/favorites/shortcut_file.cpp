@@ -1,6 +1,6 @@
 #include "favorites/shortcut_file.h"
 
-#include "files/read_file_prefix.h"
+#include "files/read_file.h"
 #include "files/write_file.h"
 #include "text/text.h"
 
@@ -19,7 +19,7 @@ std::optional<Text> ShortcutAddressIn(std::string_view bytes) {
 }
 
 std::optional<Text> ReadShortcutAddress(const std::string& path) {
-  const std::optional<std::string> bytes = ReadFilePrefix(path, kShortcutReadLimit);
+  const std::optional<std::string> bytes = ReadRegularFile(path, kShortcutReadLimit).bytes;
   if (!bytes) return std::nullopt;
   return ShortcutAddressIn(*bytes);
 }

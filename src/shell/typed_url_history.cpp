@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "files/read_file_prefix.h"
+#include "files/read_file.h"
 #include "files/write_file.h"
 #include "files/xdg_folder.h"
 #include "text/code_page.h"
@@ -43,7 +43,7 @@ std::string TypedUrlHistoryPath() {
 
 TextArray ReadTypedUrls(const std::string& path) {
   TextArray urls;
-  const std::optional<std::string> bytes = ReadFilePrefix(path, kFileReadLimit);
+  const std::optional<std::string> bytes = ReadRegularFile(path, kFileReadLimit).bytes;
   if (!bytes) return urls;
   std::string_view rest = *bytes;
   while (!rest.empty() && static_cast<int>(urls.size()) < kTypedUrlLimit) {
