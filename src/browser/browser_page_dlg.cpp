@@ -16,7 +16,9 @@
 #include "favorites/organize_favorites_dlg.h"
 #include "files/write_file.h"
 #include "gui/resource_images_ui.h"
+#include "gui/message_box_ui.h"
 #include "gui/window_thread_ui.h"
+#include "gui/widget_text_ui.h"
 #include "jobs/link_route.h"
 #include "jobs/media_list_job.h"
 #include "jobs/news_jobs.h"
@@ -46,6 +48,19 @@ int ButtonIndex(int id) {
   for (std::size_t i = 0; i < kToolbarIds.size(); ++i)
     if (kToolbarIds[i] == id) return static_cast<int>(i);
   return -1;
+}
+
+bool IsLoadingPageUrl(std::string_view url) {
+  const std::string tail = "/" + std::string(kLoadingPageFile);
+  return url.size() >= tail.size() && url.substr(url.size() - tail.size()) == tail;
+}
+
+// Shows the job's message and holds the job, not the windows, until the box is closed.
+void WaitForJobMessageBox(const Text& message) {
+  auto shown = std::make_shared<std::promise<void>>();
+  std::future<void> closed = shown->get_future();
+  PostToWindowThread([message, shown] { ShowJobMessageBox(message, [shown] { shown->set_value(); }); });
+  closed.wait();  // also ends when the call is dropped at exit
 }
 
 }  // namespace
@@ -82,6 +97,7 @@ CBrowserPageDlg::CBrowserPageDlg(wxWindow* parent, CPageHost* host)
   m_nMediaLists = 0;
 
   m_pBrowser = std::make_unique<CWebBrowser2>(this, kBrowserId, this);
+  m_pFindBar = new CFindBar(this, *m_pBrowser);
 
   Bind(wxEVT_SIZE, &CBrowserPageDlg::OnSize, this);
   Bind(wxEVT_PAINT, &CBrowserPageDlg::OnPaint, this);
@@ -138,6 +154,9 @@ void CBrowserPageDlg::ApplyLayout(bool afterSizeChange) {
     m_pBrowser->SetWidth(std::max(layout.browserWidth, 0));
   }
   for (std::size_t i = 0; i < kToolbarIds.size(); ++i) place(m_pButtons[i], layout.buttons[i]);
+  // The find box sits at the right end of the toolbar row, clear of the buttons.
+  const PageRect& last = layout.buttons.back();
+  m_pFindBar->SetSize(std::max(last.x + last.width + 10, size.x - 210), 3, 200, 24);
   Refresh(false);
 }
 
@@ -146,6 +165,8 @@ void CBrowserPageDlg::ShowTreePanel(int flag) {
   ApplyLayout(false);
   if (auto* save = ToolbarButton(kSaveId)) save->Refresh();
 }
+
+void CBrowserPageDlg::ShowFindBar() { m_pFindBar->Open(); }
 
 void CBrowserPageDlg::OnSize(wxSizeEvent& event) {
   ApplyLayout(true);
@@ -197,7 +218,8 @@ void CBrowserPageDlg::OnCommandStateChange(int command, bool enabled) {
 
 void CBrowserPageDlg::OnNavigateComplete2(const Text&) {
   const Text url = m_pBrowser->LocationURL();
-  if (m_pHost) m_pHost->SetAddressBoxText(IsOwnAddress(url) ? Text() : url);
+  if (m_pHost)
+    m_pHost->ShowAddress(IsOwnAddress(url) ? std::string() : ReadableAddress(m_pBrowser->CurrentUrl()));
   Text listFile;
   if (ContainsBeyondStart(url, "sc/jz2")) listFile = kVideoListFile;
   if (ContainsBeyondStart(url, "sc/jz3")) listFile = kImageListFile;
@@ -318,7 +340,35 @@ void CBrowserPageDlg::ShowHelpPage() {
   m_pBrowser->Navigate(LocalFullName(kHelpPageFile));
 }
 
-void CBrowserPageDlg::ShowLoadingPage() { m_pBrowser->Navigate(LocalFullName(kLoadingPageFile)); }
+void CBrowserPageDlg::ShowLoadingPage() {
+  // A job started from the loading page itself still came from the page before it.
+  const std::string current = m_pBrowser->CurrentUrl();
+  if (!IsLoadingPageUrl(current)) m_strBeforeLoading = current;
+  ++m_nLoadingTicket;
+  m_pPendingFinish = nullptr;
+  m_pBrowser->Navigate(LocalFullName(kLoadingPageFile));
+}
+
+bool CBrowserPageDlg::ShowsLoadingPage() const {
+  return IsLoadingPageUrl(m_pBrowser->CurrentUrl()) && IsLoadingPageUrl(m_pBrowser->LoadedURL());
+}
+
+void CBrowserPageDlg::FinishNewsJob(int ticket, const NewsJobResult& result) {
+  // The user went elsewhere, or a later job took the loading page over: nothing to show.
+  if (ticket != m_nLoadingTicket) return;
+  if (!ShowsLoadingPage()) {
+    // Not loaded yet: finish as soon as it is, unless the user leaves it first.
+    if (IsLoadingPageUrl(m_pBrowser->CurrentUrl()))
+      m_pPendingFinish = [this, ticket, result] { FinishNewsJob(ticket, result); };
+    return;
+  }
+  // The loading page gives its place in the history to what the job brought: the first
+  // page, or, when it wrote none, the page the user came from.
+  if (!result.firstPage.empty())
+    m_pBrowser->ReplaceWith(AddressToUrl(LocalFullName(result.firstPage)));
+  else if (!m_strBeforeLoading.empty())
+    m_pBrowser->ReplaceWith(m_strBeforeLoading);
+}
 
 void CBrowserPageDlg::OpenTopicPage(const Text& number) {
   ShowLoadingPage();
@@ -354,40 +404,36 @@ void CBrowserPageDlg::StartPageJob(int number, int kind) {
   // The job takes its own copies now: the page may change or vanish while it runs.
   const Text subject = m_strSubject;
   const std::weak_ptr<bool> alive = m_pAlive;
-  auto navigateWhenDone = [this, alive](NewsJobResult result) -> std::function<void()> {
-    return [this, alive, result = std::move(result)] {
-      if (result.message) ShowAppMessageBox(*result.message);
-      // The box runs its own loop; the page may have been closed meanwhile.
-      if (!result.firstPage.empty() && !alive.expired())
-        m_pBrowser->Navigate(LocalFullName(result.firstPage));
+  const int ticket = m_nLoadingTicket;
+  auto finishWhenDone = [this, alive, ticket](NewsJobResult result) -> std::function<void()> {
+    return [this, alive, ticket, result = std::move(result)] {
+      if (!result.message) return FinishNewsJob(ticket, result);
+      // The box holds no window; the page may be gone by the time it is closed.
+      ShowJobMessageBox(*result.message, [this, alive, ticket, result] {
+        if (!alive.expired()) FinishNewsJob(ticket, result);
+      });
     };
   };
   if (kind == 1) {
-    StartDetachedJob(alive, [subject, navigateWhenDone] {
-      return navigateWhenDone(RunKeywordNewsJob(subject));
+    StartDetachedJob(alive, [subject, finishWhenDone] {
+      return finishWhenDone(RunKeywordNewsJob(subject));
     });
   } else if (kind == 3) {
     const MediaListSources sources{m_strSource1, m_strSource2, m_strSource3, m_strSource4,
                                    m_strSource5};
     StartDetachedJob(alive, [subject, sources]() -> std::function<void()> {
-      RunMediaListJob(subject, sources,
-                      [](const Text& message) {
-                        // The box is closed before the job writes its failure page.
-                        auto shown = std::make_shared<std::promise<void>>();
-                        std::future<void> closed = shown->get_future();
-                        PostToWindowThread([message, shown] {
-                          ShowAppMessageBox(message);
-                          shown->set_value();
-                        });
-                        closed.wait();  // also ends when the call is dropped at exit
-                      });
+      RunMediaListJob(subject, sources, WaitForJobMessageBox);
       return {};
     });
   } else {
-    StartDetachedJob(alive, [subject, navigateWhenDone] {
-      return navigateWhenDone(RunTopicNewsJob(subject));
+    StartDetachedJob(alive, [subject, finishWhenDone] {
+      return finishWhenDone(RunTopicNewsJob(subject));
     });
   }
+}
+
+void CBrowserPageDlg::OnDocumentComplete(const Text&) {
+  if (m_pPendingFinish && ShowsLoadingPage()) std::exchange(m_pPendingFinish, nullptr)();
 }
 
 }  // namespace orvanta

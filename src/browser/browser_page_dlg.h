@@ -1,7 +1,9 @@
 // The browser page: toolbar, side tree, splitter and one browser control.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include <wx/bmpbuttn.h>
 #include <wx/font.h>
@@ -9,8 +11,10 @@
 #include <wx/panel.h>
 #include <wx/treectrl.h>
 
+#include "browser/find_bar_ui.h"
 #include "browser/page_host.h"
 #include "browser/web_browser2_ui.h"
+#include "jobs/news_jobs.h"
 #include "text/text.h"
 
 namespace orvanta {
@@ -27,6 +31,9 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   ~CBrowserPageDlg() override;
 
   void ShowTreePanel(int flag);
+  // Opens the find box over the toolbar row.
+  void ShowFindBar();
+  CFindBar* FindBar() const { return m_pFindBar; }
   void FillSubscriptionTree();
   // flag 1 subscribes, 0 unsubscribes; tells the user what happened.
   void ChangeSubscription(const Text& keyword, int flag);
@@ -60,6 +67,7 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   void OnNavigateComplete2(const Text& url) override;
   void OnCommandStateChange(int command, bool enabled) override;
   void OnTitleChange(const Text& title) override;
+  void OnDocumentComplete(const Text& url) override;
 
   void SetButtonBitmap(int id, int bitmapId);
   void ApplyLayout(bool afterSizeChange);
@@ -72,6 +80,10 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   void AddFavorite();
   void OrganizeFavorites();
   void ShowHelpPage();
+  // Whether the loading page has finished loading and nothing else has started since.
+  bool ShowsLoadingPage() const;
+  // On the window thread, once the job's message (if any) has been closed.
+  void FinishNewsJob(int ticket, const NewsJobResult& result);
 
   CPageHost* m_pHost;
   wxImageList m_treeImages;
@@ -82,6 +94,11 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   int m_nSplitterBitmap = 182;
   wxTreeCtrl* m_pTree = nullptr;
   std::unique_ptr<CWebBrowser2> m_pBrowser;
+  CFindBar* m_pFindBar = nullptr;
+  // Which showing of the loading page the running news job answers, and what it replaced.
+  int m_nLoadingTicket = 0;
+  std::string m_strBeforeLoading;
+  std::function<void()> m_pPendingFinish;
   // Jobs hold a weak copy; once the page is gone their results are dropped.
   std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
 };

@@ -1,6 +1,8 @@
 // What a browser page needs from the window that holds it.
 #pragma once
 
+#include <string>
+
 #include "text/text.h"
 
 namespace orvanta {
@@ -10,8 +12,10 @@ class CBrowserPageDlg;
 class CPageHost {
  public:
   virtual ~CPageHost() = default;
+  // The address of the page shown, as the user reads it (UTF-8); empty for the program's own
+  // pages.
+  virtual void ShowAddress(const std::string& address) = 0;
   // Texts in code page 936.
-  virtual void SetAddressBoxText(const Text& text) = 0;
   virtual void SetStatusLineText(const Text& text) = 0;
   // Only the main window carries the page buttons; its caption never follows page titles.
   virtual bool HasPageButtons() const = 0;

@@ -5,45 +5,48 @@
 
 #include <webkit2/webkit2.h>
 
+#include <algorithm>
+
 #include "browser/browser_address.h"
-#include "pages/own_page_file.h"
+#include "browser/link_hover_script.h"
+#include "browser/own_page_scheme_ui.h"
+#include "pages/crash_page.h"
 #include "text/code_page.h"
 
 namespace orvanta {
 namespace {
 
-constexpr const char* kStatusHandler = "orvantaStatus";
-
-// Reports the href of the link under the pointer whenever it changes. The attribute is read
-// as written, so pseudo-links and their keywords arrive untouched; a relative link is
-// resolved first, as a status line would show it.
-constexpr const char* kHoverScript = R"JS(
-(function () {
-  if (window.__orvantaHover) return;
-  window.__orvantaHover = true;
-  var last = null;
-  function post(text) {
-    if (text === last) return;
-    last = text;
-    try { window.webkit.messageHandlers.orvantaStatus.postMessage(text); } catch (e) {}
-  }
-  document.addEventListener('mouseover', function (event) {
-    var node = event.target;
-    while (node && !(node.nodeType === 1 && (node.tagName === 'A' || node.tagName === 'AREA')
-                     && node.hasAttribute('href'))) {
-      node = node.parentNode;
-    }
-    if (!node) { post(''); return; }
-    var raw = node.getAttribute('href');
-    post(/^[a-zA-Z][a-zA-Z0-9+.-]*:/.test(raw) ? raw : node.href);
-  }, true);
-})();
-)JS";
+constexpr int kCrashReloadDelayMs = 1000;
+constexpr double kZoomStep = 1.1;
 
 Text ToLocal(const wxString& text) {
   Text local(text.utf8_str().data());
   Utf8ToLocal(local);
   return local;
+}
+
+WebKitWebView* NativeView(wxWebView* view) {
+  return view ? static_cast<WebKitWebView*>(view->GetNativeBackend()) : nullptr;
+}
+
+// The engine's own message signal, reached directly: the text is taken as the script posted it.
+void OnNativeStatusMessage(WebKitUserContentManager*, WebKitJavascriptResult* result,
+                           gpointer data) {
+  JSCValue* value = webkit_javascript_result_get_js_value(result);
+  if (value == nullptr || !jsc_value_is_string(value)) return;
+  char* text = jsc_value_to_string(value);
+  if (text == nullptr) return;
+  Text local(text);
+  g_free(text);
+  Utf8ToLocal(local);
+  static_cast<CWebBrowser2*>(data)->DeliverStatusText(local);
+}
+
+void OnNativeWebProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason reason,
+                                  gpointer data) {
+  // A process ended on purpose by the program itself is not a crash.
+  if (reason == WEBKIT_WEB_PROCESS_TERMINATED_BY_API) return;
+  static_cast<CWebBrowser2*>(data)->OnWebProcessTerminated();
 }
 
 }  // namespace
@@ -59,76 +62,46 @@ CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events)
   m_pView->Bind(wxEVT_WEBVIEW_NAVIGATED, &CWebBrowser2::OnNavigated, this);
   m_pView->Bind(wxEVT_WEBVIEW_LOADED, &CWebBrowser2::OnLoaded, this);
   m_pView->Bind(wxEVT_WEBVIEW_TITLE_CHANGED, &CWebBrowser2::OnTitleChanged, this);
-}
-
-// The engine's own message signal, reached directly: the text is taken as the script posted it.
-static void OnNativeStatusMessage(WebKitUserContentManager*, WebKitJavascriptResult* result,
-                           gpointer data) {
-  JSCValue* value = webkit_javascript_result_get_js_value(result);
-  if (value == nullptr || !jsc_value_is_string(value)) return;
-  char* text = jsc_value_to_string(value);
-  if (text == nullptr) return;
-  Text local(text);
-  g_free(text);
-  Utf8ToLocal(local);
-  static_cast<CWebBrowser2*>(data)->DeliverStatusText(local);
-}
-
-// The platform types a file by its first bytes; a generated page that begins with a link
-// would show as plain text. Such a page is shown from its bytes as what it is: HTML in code
-// page 936, under its own address, so its relative links and frames still work.
-static gboolean OnNativeDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
-                                     WebKitPolicyDecisionType type, gpointer) {
-  if (type != WEBKIT_POLICY_DECISION_TYPE_RESPONSE) return FALSE;
-  auto* responseDecision = WEBKIT_RESPONSE_POLICY_DECISION(decision);
-  if (!webkit_response_policy_decision_is_main_frame_main_resource(responseDecision))
-    return FALSE;
-  WebKitURIResponse* response = webkit_response_policy_decision_get_response(responseDecision);
-  const char* mimeType = webkit_uri_response_get_mime_type(response);
-  const char* uri = webkit_uri_response_get_uri(response);
-  if (uri == nullptr || (mimeType != nullptr && g_str_equal(mimeType, "text/html"))) return FALSE;
-  char* path = g_filename_from_uri(uri, nullptr, nullptr);
-  const bool own = path != nullptr && IsOwnPageFile(path, CurrentDirectory());
-  gchar* contents = nullptr;
-  gsize length = 0;
-  const bool read = own && g_file_get_contents(path, &contents, &length, nullptr);
-  g_free(path);
-  if (!read) return FALSE;
-  const std::string address(uri);
-  webkit_policy_decision_ignore(decision);
-  GBytes* bytes = g_bytes_new_take(contents, length);
-  webkit_web_view_load_bytes(view, bytes, "text/html", "GBK", address.c_str());
-  g_bytes_unref(bytes);
-  return TRUE;
+  m_reloadTimer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+    if (auto* native = NativeView(m_pView)) webkit_web_view_reload(native);
+  });
 }
 
 void CWebBrowser2::DeliverStatusText(const Text& text) { m_pEvents->OnStatusTextChange(text); }
 
 void CWebBrowser2::ConfigureNativeView() {
-  auto* native = static_cast<WebKitWebView*>(m_pView->GetNativeBackend());
+  WebKitWebView* native = NativeView(m_pView);
   if (native == nullptr) return;
-  // The media search page's script reads the list file shown in its frame; both are local
-  // files of one folder. Feed content never carries live script into our pages.
+  RegisterOwnPageScheme(native);
   WebKitSettings* settings = webkit_web_view_get_settings(native);
+  // The media search page's script reads the list shown in its frame; both are own pages of
+  // one folder. Feed content never carries live script into our pages.
   webkit_settings_set_allow_file_access_from_file_urls(settings, TRUE);
-  g_signal_connect(native, "decide-policy", G_CALLBACK(OnNativeDecidePolicy), nullptr);
+  // Pages that name no encoding are read as the program's own code page, as its users'
+  // systems always did.
+  webkit_settings_set_default_charset(settings, "GBK");
+  g_signal_connect(native, "web-process-terminated", G_CALLBACK(OnNativeWebProcessTerminated),
+                   this);
   // Injected natively so that links inside frames report too.
   WebKitUserContentManager* content = webkit_web_view_get_user_content_manager(native);
   g_signal_connect(content, "script-message-received::orvantaStatus",
                    G_CALLBACK(OnNativeStatusMessage), this);
-  webkit_user_content_manager_register_script_message_handler(content, kStatusHandler);
+  webkit_user_content_manager_register_script_message_handler(content, kLinkStatusHandler);
   WebKitUserScript* script = webkit_user_script_new(
-      kHoverScript, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
+      kLinkHoverScript, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
       WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
   webkit_user_content_manager_add_script(content, script);
   webkit_user_script_unref(script);
 }
 
 CWebBrowser2::~CWebBrowser2() {
+  m_reloadTimer.Stop();
   // The view may outlive this object by a moment while its window is torn down.
   if (m_pView == nullptr) return;
-  if (auto* native = static_cast<WebKitWebView*>(m_pView->GetNativeBackend()))
+  if (WebKitWebView* native = NativeView(m_pView)) {
+    g_signal_handlers_disconnect_by_data(native, this);
     g_signal_handlers_disconnect_by_data(webkit_web_view_get_user_content_manager(native), this);
+  }
   m_pView->Unbind(wxEVT_WEBVIEW_NEWWINDOW, &CWebBrowser2::OnNewWindow, this);
   m_pView->Unbind(wxEVT_WEBVIEW_NAVIGATING, &CWebBrowser2::OnNavigating, this);
   m_pView->Unbind(wxEVT_WEBVIEW_NAVIGATED, &CWebBrowser2::OnNavigated, this);
@@ -138,6 +111,21 @@ CWebBrowser2::~CWebBrowser2() {
 
 void CWebBrowser2::Navigate(const Text& address) {
   if (m_pView) m_pView->LoadURL(wxString::FromUTF8(AddressToUrl(address)));
+}
+
+void CWebBrowser2::NavigateTyped(const std::string& typed) {
+  if (m_pView) m_pView->LoadURL(wxString::FromUTF8(TypedAddressToUrl(typed)));
+}
+
+void CWebBrowser2::ReplaceWith(const std::string& url) {
+  if (!m_pView) return;
+  std::string quoted = "\"";
+  for (const char c : url) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  quoted += '"';
+  m_pView->RunScriptAsync(wxString::FromUTF8("location.replace(" + quoted + ")"));
 }
 
 void CWebBrowser2::GoBack() {
@@ -188,8 +176,48 @@ Text CWebBrowser2::LocationURL() const {
   return m_pView ? ToLocal(m_pView->GetCurrentURL()) : Text();
 }
 
+std::string CWebBrowser2::CurrentUrl() const {
+  return m_pView ? std::string(m_pView->GetCurrentURL().utf8_str().data()) : std::string();
+}
+
 bool CWebBrowser2::CanGoBack() const { return m_pView && m_pView->CanGoBack(); }
 bool CWebBrowser2::CanGoForward() const { return m_pView && m_pView->CanGoForward(); }
+
+bool CWebBrowser2::HasFocusInPage() const {
+  WebKitWebView* native = NativeView(m_pView);
+  return native != nullptr && gtk_widget_is_focus(GTK_WIDGET(native));
+}
+
+void CWebBrowser2::Zoom(int step) {
+  if (!m_pView) return;
+  const double factor = m_pView->GetZoomFactor();
+  const double zoomed = step > 0 ? factor * kZoomStep : step < 0 ? factor / kZoomStep : 1.0;
+  m_pView->SetZoomFactor(std::clamp(zoomed, 0.3, 5.0));
+}
+
+bool CWebBrowser2::Find(const wxString& text, bool forward) {
+  if (!m_pView) return false;
+  const int flags = wxWEBVIEW_FIND_WRAP | wxWEBVIEW_FIND_HIGHLIGHT_RESULT |
+                    (forward ? 0 : wxWEBVIEW_FIND_BACKWARDS);
+  return m_pView->Find(text, flags) != wxNOT_FOUND;
+}
+
+void CWebBrowser2::OnWebProcessTerminated() {
+  m_strCrashedUrl = CurrentUrl();
+  if (m_crashReloads.AllowReload(CCrashReloadPolicy::Clock::now()))
+    m_reloadTimer.StartOnce(kCrashReloadDelayMs);
+  else
+    ShowCrashPage();
+}
+
+void CWebBrowser2::ShowCrashPage() {
+  WebKitWebView* native = NativeView(m_pView);
+  if (native == nullptr) return;
+  Text page = BuildCrashPage(m_strCrashedUrl);
+  LocalToUtf8(page);
+  // Shown in the crashed page's place, so a later refresh tries the page itself.
+  webkit_web_view_load_alternate_html(native, page.c_str(), m_strCrashedUrl.c_str(), nullptr);
+}
 
 void CWebBrowser2::ReportCommandState() {
   const bool back = m_pView->CanGoBack();
@@ -230,6 +258,7 @@ void CWebBrowser2::OnLoaded(wxWebViewEvent& event) {
   m_strLoadedURL = ToLocal(event.GetURL());
   ++m_nLoads;
   ReportCommandState();
+  m_pEvents->OnDocumentComplete(m_strLoadedURL);
 }
 
 void CWebBrowser2::OnTitleChanged(wxWebViewEvent& event) {

@@ -1,9 +1,13 @@
 // The embedded browser control: one web view and the events a browser page consumes.
 #pragma once
 
+#include <string>
+
+#include <wx/timer.h>
 #include <wx/webview.h>
 #include <wx/window.h>
 
+#include "browser/crash_reload_policy.h"
 #include "text/text.h"
 
 namespace orvanta {
@@ -31,6 +35,8 @@ class CWebBrowser2Events {
   virtual void OnCommandStateChange(int command, bool enabled) = 0;
   virtual void OnTitleChange(const Text& title) = 0;
   virtual void OnBeforeNavigate2(const Text&) {}
+  // The page and everything in it has loaded.
+  virtual void OnDocumentComplete(const Text&) {}
 };
 
 class CWebBrowser2 {
@@ -40,8 +46,13 @@ class CWebBrowser2 {
   CWebBrowser2(const CWebBrowser2&) = delete;
   CWebBrowser2& operator=(const CWebBrowser2&) = delete;
 
-  // An address in code page 936: a remote address or an absolute local path.
+  // An address the program built, in code page 936: a remote address or an absolute local
+  // path.
   void Navigate(const Text& address);
+  // What the user typed into an address box, in UTF-8.
+  void NavigateTyped(const std::string& typed);
+  // Loads url (as the engine takes it) in place of the page shown: no new history step.
+  void ReplaceWith(const std::string& url);
   void GoBack();
   void GoForward();
   void Stop();
@@ -53,22 +64,34 @@ class CWebBrowser2 {
   void SetHeight(int height);
   Text LocationName() const;
   Text LocationURL() const;
+  // The address of the page shown, as the engine reports it (ASCII or UTF-8).
+  std::string CurrentUrl() const;
 
   bool CanGoBack() const;
   bool CanGoForward() const;
+  // Whether the keyboard focus is inside the page itself.
+  bool HasFocusInPage() const;
+  // Zoom steps: +1 larger, -1 smaller, 0 back to normal.
+  void Zoom(int step);
+  // Highlights text in the page and moves to the next (or previous) match; false when the
+  // page does not hold it. An empty text clears the highlight.
+  bool Find(const wxString& text, bool forward);
+
   // The control window, for placing it.
   wxWindow* GetWindow() const { return m_pView; }
   wxWebView* GetWebView() const { return m_pView; }
   // The address of the last page that finished loading, and how many did.
   const Text& LoadedURL() const { return m_strLoadedURL; }
   int LoadCount() const { return m_nLoads; }
-  // Called from the engine's message signal.
+  // Called from the engine's signals.
   void DeliverStatusText(const Text& text);
+  void OnWebProcessTerminated();
 
  private:
   void ConfigureNativeView();
   void ReportCommandState();
   void SaveAs();
+  void ShowCrashPage();
 
   void OnNewWindow(wxWebViewEvent& event);
   void OnNavigating(wxWebViewEvent& event);
@@ -83,6 +106,10 @@ class CWebBrowser2 {
   bool m_bStateReported = false;
   Text m_strLoadedURL;
   int m_nLoads = 0;
+  CCrashReloadPolicy m_crashReloads;
+  // The page comes back a moment after its process died, once the engine has noticed.
+  wxTimer m_reloadTimer;
+  std::string m_strCrashedUrl;
 };
 
 }  // namespace orvanta

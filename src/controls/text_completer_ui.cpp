@@ -5,7 +5,7 @@
 #include <wx/cursor.h>
 #include <wx/utils.h>
 
-#include "text/code_page.h"
+#include "gui/widget_text_ui.h"
 
 namespace orvanta {
 namespace {
@@ -14,7 +14,7 @@ wxComboBox* AsComboBox(wxWindow* control) { return dynamic_cast<wxComboBox*>(con
 wxTextCtrl* AsEdit(wxWindow* control) { return dynamic_cast<wxTextCtrl*>(control); }
 
 // Selection positions count characters here, not bytes.
-long CharacterCount(const Text& text) { return static_cast<long>(WidgetText(text).length()); }
+long CharacterCount(const Text& text) { return static_cast<long>(FromLocal(text).length()); }
 
 }  // namespace
 
@@ -27,16 +27,7 @@ Text ControlText(wxWindow* control) {
   } else if (control != nullptr) {
     value = control->GetLabel();
   }
-  const wxScopedCharBuffer utf8 = value.utf8_str();
-  Text text(utf8.data(), utf8.length());
-  Utf8ToLocal(text);
-  return text;
-}
-
-wxString WidgetText(const Text& text) {
-  Text utf8 = text;
-  LocalToUtf8(utf8);
-  return wxString::FromUTF8(utf8.data(), utf8.size());
+  return ToLocalText(value);
 }
 
 void CTextCompleter::Attach(wxWindow* control) {
@@ -124,17 +115,17 @@ void CTextCompleter::Complete(wxWindow* control, const Text& text, const TextArr
     wxComboBox* combo = AsComboBox(control);
     if (combo == nullptr) return;
     combo->Clear();  // empties the list and, on this toolkit, the text: set again below
-    for (const Text& match : matches) combo->Append(WidgetText(match));
+    for (const Text& match : matches) combo->Append(FromLocal(match));
     wxSetCursor(*wxSTANDARD_CURSOR);
     if (m_bOpensDropDown) combo->Popup();
-    combo->SetValue(WidgetText(IsShrinking(text) ? text : matches.front()));
+    combo->SetValue(FromLocal(IsShrinking(text) ? text : matches.front()));
     combo->SetSelection(CharacterCount(text), combo->GetLastPosition());
     return;
   }
   if (m_nControlKind == kKindEdit && !IsShrinking(text)) {
     wxTextCtrl* edit = AsEdit(control);
     if (edit == nullptr) return;
-    edit->SetValue(WidgetText(matches.front()));
+    edit->SetValue(FromLocal(matches.front()));
     // Selecting moves the caret to the end and the entry scrolls to it by itself; an extra
     // scroll here would drop the selection on this toolkit.
     edit->SetSelection(CharacterCount(text), edit->GetLastPosition());

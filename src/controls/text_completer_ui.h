@@ -50,8 +50,7 @@ class CTextCompleter : public CSubclassWnd {
   bool m_bOpensDropDown = false;
 };
 
-// The control's text as code page 936, and back.
+// The control's text as code page 936.
 Text ControlText(wxWindow* control);
-wxString WidgetText(const Text& text);
 
 }  // namespace orvanta

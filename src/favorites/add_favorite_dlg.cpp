@@ -9,7 +9,7 @@
 #include "favorites/favorites_tree.h"
 #include "favorites/favorites_tree_ui.h"
 #include "favorites/organize_favorites.h"
-#include "gui/window_thread_ui.h"
+#include "gui/message_box_ui.h"
 
 namespace orvanta {
 namespace {

@@ -8,7 +8,8 @@
 #include "favorites/favorite_messages.h"
 #include "favorites/favorites_tree.h"
 #include "favorites/favorites_tree_ui.h"
-#include "gui/window_thread_ui.h"
+#include "gui/message_box_ui.h"
+#include "gui/widget_text_ui.h"
 #include "text/code_page.h"
 
 namespace orvanta {

@@ -1,12 +1,9 @@
 #include "gui/window_thread_ui.h"
 
 #include <wx/app.h>
-#include <wx/msgdlg.h>
 
 #include <mutex>
 #include <thread>
-
-#include "text/code_page.h"
 
 namespace orvanta {
 namespace {
@@ -16,20 +13,6 @@ std::mutex& RoadMutex() {
   return mutex;
 }
 bool g_roadOpen = false;
-
-MessageBoxPresenter& Presenter() {
-  static MessageBoxPresenter presenter;
-  return presenter;
-}
-
-void Show(const Text& text, const char* caption, long icon = 0) {
-  const wxString message = FromLocal(text);
-  if (Presenter().show) {
-    Presenter().show(message, caption);
-    return;
-  }
-  wxMessageBox(message, caption, wxOK | icon, nullptr);
-}
 
 }  // namespace
 
@@ -69,32 +52,6 @@ void StartDetachedJob(std::weak_ptr<void> alive, std::function<std::function<voi
       if (!alive.expired()) done();
     });
   }).detach();
-}
-
-void ShowAppMessageBox(const Text& text) { Show(text, "Orvanta "); }
-void ShowWindowMessageBox(const Text& text) { Show(text, "Orvanta"); }
-void ShowErrorMessageBox(const Text& text) { Show(text, "Error", wxICON_ERROR); }
-
-bool AskWindowQuestion(const Text& text) {
-  const wxString message = FromLocal(text);
-  if (Presenter().ask) return Presenter().ask(message, "Orvanta");
-  return wxMessageBox(message, "Orvanta", wxYES_NO, nullptr) == wxYES;
-}
-
-void SetMessageBoxPresenter(MessageBoxPresenter presenter) {
-  Presenter() = std::move(presenter);
-}
-
-wxString FromLocal(const Text& text) {
-  Text utf8 = text;
-  LocalToUtf8(utf8);
-  return wxString::FromUTF8(utf8);
-}
-
-Text ToLocalText(const wxString& text) {
-  Text local(text.utf8_str().data());
-  Utf8ToLocal(local);
-  return local;
 }
 
 }  // namespace orvanta

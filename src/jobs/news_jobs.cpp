@@ -23,8 +23,8 @@ Text Around(std::string_view host, std::string_view prefix, const Text& keyword,
 }
 
 NewsJobResult Finish(const NewsBuildResult& build, const Text& baseName) {
-  // The page goes to page 1 even after a failure; it then shows an older page or none.
-  return NewsJobResult{baseName + "1", build.message};
+  // A build that wrote nothing leaves nothing to show: never an older page of the same name.
+  return NewsJobResult{build.pagesWritten > 0 ? baseName + "1" : Text(), build.message};
 }
 
 }  // namespace

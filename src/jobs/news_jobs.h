@@ -20,7 +20,7 @@ Text NewsPageBaseName(int jobNumber);
 std::array<Text, 5> KeywordNewsSources(const Text& keyword);
 
 struct NewsJobResult {
-  Text firstPage;                // relative file name the page navigates to afterwards
+  Text firstPage;                // relative name of the first page written; empty when none was
   std::optional<Text> message;   // the download error to show first, when there is one
 };
 

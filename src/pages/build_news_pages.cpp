@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/write_file.h"
+#include "net/download_error_message.h"
 #include "news/fetch_feed.h"
 #include "news/parse_feed.h"
 #include "pages/advert_script.h"
@@ -51,11 +52,6 @@ FeedTexts FetchSlots(const NewsFeedSlots& slots) {
 }
 
 }  // namespace
-
-const Text& DownloadErrorMessage() {
-  static const Text message = Gbk("打开目标地址出错，请检查网络连接状况");
-  return message;
-}
 
 int NewsPageCount(int total) {
   if (total <= 0) return 0;

@@ -18,9 +18,6 @@ struct NewsBuildResult {
   int pagesWritten = 0;
 };
 
-// "打开目标地址出错，请检查网络连接状况"
-const Text& DownloadErrorMessage();
-
 // Fetches the slots concurrently, merges their items in slot order and writes the pages
 // baseName + "1", "2", ... relative to the current directory.
 NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName,

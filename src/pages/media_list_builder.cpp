@@ -5,6 +5,7 @@
 
 #include "files/write_file.h"
 #include "net/download.h"
+#include "net/download_error_message.h"
 #include "net/service_hosts.h"
 #include "news/active_markup_filter.h"
 #include "pages/base_name_lock.h"
@@ -37,11 +38,6 @@ CMediaListBuilder::CMediaListBuilder(MessageSink showMessage)
     : showMessage_(std::move(showMessage)) {}
 
 CMediaListBuilder::~CMediaListBuilder() = default;
-
-const Text& CMediaListBuilder::DownloadErrorMessage() {
-  static const Text message = Gbk("打开目标地址出错，请检查网络连接状况");
-  return message;
-}
 
 Text CMediaListBuilder::BuildMediaListPage(const Text& slot1, const Text& slot2,
                                            const Text& slot3, const Text& slot4,

@@ -35,9 +35,6 @@ class CMediaListBuilder {
   // no usable link.
   Text CutLink(std::string_view piece, std::string_view endMark);
 
-  // The message shown when the first source cannot be fetched.
-  static const Text& DownloadErrorMessage();
-
  private:
   MessageSink showMessage_;
 };

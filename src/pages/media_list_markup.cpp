@@ -1,5 +1,6 @@
 #include "pages/media_list_markup.h"
 
+#include "net/download_error_message.h"
 #include "pages/advert_script.h"
 
 namespace orvanta {
@@ -40,8 +41,10 @@ Text BuildMediaListFailureMarkup() {
   Text page = "<body>";
   page += kPollTarget;
   page += kScriptOpen;
+  page += kHideLoadingFrame;
   page += kShowListFrame;
   page += kScriptClose;
+  page += DownloadErrorMessage();
   page += "</body>";
   return page;
 }

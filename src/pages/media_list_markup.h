@@ -10,7 +10,8 @@ namespace orvanta {
 Text BuildMediaListMarkup(const Text& linkList);
 
 // What stands in the list file when the first source could not be fetched: the poller's
-// element and the reveal script without the statement that hides the loading frame.
+// element, the reveal script, which also takes the loading animation away, and the download
+// error in the list's place.
 Text BuildMediaListFailureMarkup();
 
 }  // namespace orvanta

@@ -8,7 +8,7 @@
 #include <wx/stattext.h>
 #include <wx/utils.h>
 
-#include "gui/window_thread_ui.h"
+#include "gui/widget_text_ui.h"
 #include "shell/about_box_texts.h"
 #include "shell/browser_window_dlg.h"
 

@@ -1,8 +1,11 @@
 #include "shell/browser_host_dlg.h"
 
+#include <wx/app.h>
+
 #include "gui/resource_images_ui.h"
-#include "gui/window_thread_ui.h"
+#include "gui/widget_text_ui.h"
 #include "search/web_search.h"
+#include "shell/browser_keys_ui.h"
 #include "shell/browser_window_dlg.h"
 #include "shell/typed_url_history.h"
 #include "shell/web_search_box_ui.h"
@@ -105,8 +108,8 @@ void CBrowserHostDlg::ReselectEngine() {
     m_pEngine->SetSelection(m_nEngineIndex);
 }
 
-void CBrowserHostDlg::SetAddressBoxText(const Text& text) {
-  m_pAddress->ChangeValue(FromLocal(text));
+void CBrowserHostDlg::ShowAddress(const std::string& address) {
+  m_pAddress->ChangeValue(wxString::FromUTF8(address));
 }
 
 void CBrowserHostDlg::SetStatusLineText(const Text& text) {
@@ -126,7 +129,7 @@ void CBrowserHostDlg::OnGo() {
   ShowPage();
   const Text address = ToLocalText(m_pAddress->GetValue());
   if (!address.empty() && address != AddressPlaceholder()) {
-    m_pPage->Browser().Navigate(address);
+    m_pPage->Browser().NavigateTyped(m_pAddress->GetValue().utf8_string());
     m_pPage->ShowTreePanel(0);
     // A history that cannot be written costs only future completions.
     RecordTypedUrl(TypedUrlHistoryPath(), address);
@@ -148,23 +151,47 @@ void CBrowserHostDlg::OnEnter() {
     OnSearch();
 }
 
-bool CBrowserHostDlg::FocusInBrowser() const {
-  const wxWindow* view = m_pPage ? m_pPage->Browser().GetWindow() : nullptr;
-  for (const wxWindow* w = wxWindow::FindFocus(); w != nullptr; w = w->GetParent())
-    if (w == view) return true;
+bool CBrowserHostDlg::FocusInOwnControls() const {
+  if (m_pPage && m_pPage->Browser().HasFocusInPage()) return false;
+  for (const wxWindow* w = wxWindow::FindFocus(); w != nullptr; w = w->GetParent()) {
+    if (w == m_pTab) return false;  // the page: its view, tree, toolbar and find box
+    if (w == this) return true;
+  }
   return false;
 }
 
+void CBrowserHostDlg::FocusAddressBox() {
+  m_pAddress->SetFocus();
+  m_pAddress->SelectAll();
+}
+
+void CBrowserHostDlg::AskToQuit() {
+  if (wxWindow* main = wxTheApp->GetTopWindow()) main->Close();
+}
+
 void CBrowserHostDlg::OnCharHook(wxKeyEvent& event) {
-  const int key = event.GetKeyCode();
-  if (key == WXK_ESCAPE) {
-    OnEscape();
-    return;
-  }
-  // Keys typed into a web page's own forms belong to the page.
-  if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !FocusInBrowser()) {
-    OnEnter();
-    return;
+  CWebBrowser2& browser = m_pPage->Browser();
+  switch (BrowserKeyFor(event.GetKeyCode(), event.GetModifiers())) {
+    // Enter and Escape typed into a web page belong to the page and its scripts.
+    case BrowserKeyAction::kEnter:
+      if (!FocusInOwnControls()) break;
+      OnEnter();
+      return;
+    case BrowserKeyAction::kEscape:
+      if (!FocusInOwnControls()) break;
+      OnEscape();
+      return;
+    case BrowserKeyAction::kFocusAddress: FocusAddressBox(); return;
+    case BrowserKeyAction::kRefresh: browser.Refresh(); return;
+    case BrowserKeyAction::kBack: browser.GoBack(); return;
+    case BrowserKeyAction::kForward: browser.GoForward(); return;
+    case BrowserKeyAction::kFind: m_pPage->ShowFindBar(); return;
+    case BrowserKeyAction::kZoomIn: browser.Zoom(1); return;
+    case BrowserKeyAction::kZoomOut: browser.Zoom(-1); return;
+    case BrowserKeyAction::kZoomReset: browser.Zoom(0); return;
+    case BrowserKeyAction::kCloseWindow: OnCloseKey(); return;
+    case BrowserKeyAction::kAskClose: AskToQuit(); return;
+    case BrowserKeyAction::kNone: break;
   }
   event.Skip();
 }

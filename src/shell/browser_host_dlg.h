@@ -32,7 +32,7 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   int EngineIndex() const { return m_nEngineIndex; }
 
   // CPageHost
-  void SetAddressBoxText(const Text& text) override;
+  void ShowAddress(const std::string& address) override;
   void SetStatusLineText(const Text& text) override;
   void SetCaptionText(const Text& text) override;
   CBrowserPageDlg& OpenSecondaryWindow() override;
@@ -51,6 +51,8 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   // Brings the page to front in the tab frame (the main window's "Show page").
   virtual void ShowPage() {}
   virtual void OnEscape() = 0;
+  // Ctrl+W: a secondary window closes; the main window stays.
+  virtual void OnCloseKey() {}
   void FitPageToTab();
   void ReselectEngine();
 
@@ -73,7 +75,11 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   void LoadHistory();
   void OnCharHook(wxKeyEvent& event);
   void OnButton(wxCommandEvent& event);
-  bool FocusInBrowser() const;
+  // Whether the keyboard is in this window's own controls, not in its page.
+  bool FocusInOwnControls() const;
+  void FocusAddressBox();
+  // Ctrl+Q: the main window's close question, from whichever window.
+  void AskToQuit();
 };
 
 }  // namespace orvanta

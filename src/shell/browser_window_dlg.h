@@ -20,6 +20,7 @@ class CBrowserWindowDlg : public CBrowserHostDlg {
  private:
   CBrowserWindowDlg();
   void OnEscape() override { Close(); }
+  void OnCloseKey() override { Close(); }
   void OnSize(wxSizeEvent& event);
   void OnPaint(wxPaintEvent& event);
   void OnClose(wxCloseEvent& event);

@@ -13,7 +13,7 @@
 #include "browser/browser_address.h"
 #include "files/write_file.h"
 #include "gui/resource_images_ui.h"
-#include "gui/window_thread_ui.h"
+#include "gui/message_box_ui.h"
 #include "jobs/media_list_job.h"
 #include "pages/page_files.h"
 #include "shell/about_box_dlg.h"

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "gui/window_thread_ui.h"
+#include "gui/widget_text_ui.h"
 #include "search/web_search.h"
 
 namespace orvanta {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "gui/window_thread_ui.h"
+#include "gui/widget_text_ui.h"
 #include "subscriptions/subscription_file.h"
 #include "subscriptions/subscription_keywords.h"
 

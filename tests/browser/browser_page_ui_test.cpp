@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "browser/browser_address.h"
-#include "gui/window_thread_ui.h"
+#include "gui/widget_text_ui.h"
 #include "search/resolve_search_link.h"
 #include "shell/browser_window_dlg.h"
 #include "shell/navigator_dlg.h"
@@ -26,7 +26,7 @@ using testing::U;
 using testing::WaitFor;
 
 bool Loaded(CBrowserPageDlg& page, const Text& fullName) {
-  return page.Browser().LoadedURL() == "file://" + fullName;
+  return page.Browser().LoadedURL() == AddressToUrl(fullName);
 }
 
 // One link per row, each a block 30 pixels high at a known place in the view.
@@ -260,12 +260,12 @@ TEST(CBrowserPageDlgOwnPages, NewsPagesBeginningWithALinkShowAsGbkHtmlAlsoWhenPa
   page.Browser().Navigate(first);
   ASSERT_TRUE(WaitFor([&] { return window->GetTitle() == U("社会一"); }));
   EXPECT_EQ(Script(page, "document.contentType"), "text/html");
-  EXPECT_EQ(page.Browser().LocationURL(), "file://" + first);
+  EXPECT_EQ(page.Browser().LocationURL(), AddressToUrl(first));
 
   // The paging link is relative: it must resolve beside the page and show as HTML too.
   Script(page, "document.getElementById('next').click()");
   ASSERT_TRUE(WaitFor([&] { return window->GetTitle() == U("社会二"); }));
-  EXPECT_EQ(page.Browser().LocationURL(), "file://" + LocalFullName("temp/~astq22265292"));
+  EXPECT_EQ(page.Browser().LocationURL(), AddressToUrl(LocalFullName("temp/~astq22265292")));
   page.Browser().GoBack();
   ASSERT_TRUE(WaitFor([&] { return window->GetTitle() == U("社会一"); }));
   EXPECT_EQ(Script(page, "document.links.length"), "2");

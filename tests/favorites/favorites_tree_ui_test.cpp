@@ -78,7 +78,7 @@ class FavoritesPage : public ::testing::Test {
   wxTreeCtrl& tree() { return *page().Tree(); }
   std::string Favorites() const { return home_.At("orvanta/Favorites"); }
   bool Loaded(const Text& fullName) {
-    return page().Browser().LoadedURL() == "file://" + fullName;
+    return page().Browser().LoadedURL() == AddressToUrl(fullName);
   }
   void WriteFavorite(const std::string& relative, const std::string& bytes) {
     home_.Write("orvanta/Favorites/" + relative, bytes);

@@ -157,7 +157,7 @@ TEST_F(TopicNewsJobTest, RegionWithDeadFirstFeedShowsTheMessageAndWritesNothing)
   const NewsJobResult result = RunTopicNewsJob("22");
   ASSERT_TRUE(result.message);
   EXPECT_EQ(*result.message, Gbk("打开目标地址出错，请检查网络连接状况"));
-  EXPECT_EQ(result.firstPage, "temp/~astq22265291");
+  EXPECT_EQ(result.firstPage, "");
   EXPECT_FALSE(directory.Has("temp/~astq22265291"));
 }
 

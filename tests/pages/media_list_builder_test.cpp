@@ -237,9 +237,11 @@ TEST_F(MediaListBuildTest, AFailedFirstSourceWritesTheFailurePageAndFetchesNothi
   EXPECT_EQ(ReadFile(listFile),
             "<body><span id=\"okl\"></span><script language=\"javascript\">\r\n"
             "function t(){\r\n"
+            "parent.document.getElementById(\"orvt2\").style.display='none';\r\n "
             "parent.document.getElementById(\"orvt\").style.display='';\r\n "
             "parent.document.getElementById(\"orvt\").style.height=document.body.scrollHeight;\r\n "
-            "}\r\nwindow.setInterval(\"t()\",100);\r\n</script>\r\n</body>");
+            "}\r\nwindow.setInterval(\"t()\",100);\r\n</script>\r\n" +
+                Gbk("打开目标地址出错，请检查网络连接状况") + "</body>");
 }
 
 TEST_F(MediaListBuildTest, AnEmptyFirstAddressFailsToo) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/window_thread_ui.h"
+#include "gui/widget_text_ui.h"
 #include "shell/about_box_dlg.h"
 #include "shell/about_box_texts.h"
 #include "shell/browser_window_dlg.h"

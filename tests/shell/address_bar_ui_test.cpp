@@ -6,7 +6,7 @@
 
 #include "browser/browser_page_dlg.h"
 #include "favorites/temp_folder.h"
-#include "gui/window_thread_ui.h"
+#include "gui/widget_text_ui.h"
 #include "shell/navigator_dlg.h"
 #include "shell/typed_url_history.h"
 #include "support/ui_test_support.h"

@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 
 #include "browser/browser_address.h"
-#include "gui/window_thread_ui.h"
+#include "gui/message_box_ui.h"
 #include "jobs/media_list_job.h"
 #include "net/service_hosts.h"
 #include "pages/loading_page.h"

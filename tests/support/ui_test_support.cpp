@@ -13,7 +13,7 @@
 #include <fstream>
 
 #include "browser/browser_page_dlg.h"
-#include "gui/window_thread_ui.h"
+#include "gui/message_box_ui.h"
 #include "text/code_page.h"
 
 namespace orvanta::testing {
@@ -120,6 +120,53 @@ void MovePointer(wxWindow* window, int x, int y) {
   simulator.MouseMove(target.x - 3, target.y - 3);
   WaitFor([] { return false; }, 30);
   simulator.MouseMove(target);
+}
+
+wxString PageScript(CBrowserPageDlg& page, const std::string& script) {
+  wxString result;
+  page.Browser().GetWebView()->RunScript(wxString::FromUTF8(script), &result);
+  return result;
+}
+
+wxRect PageElementRect(CBrowserPageDlg& page, const std::string& element) {
+  const wxString place = PageScript(
+      page, "(function(){var e=" + element + ";if(!e)return '';var r=e.getBoundingClientRect();"
+            "return [Math.round(r.left),Math.round(r.top),Math.round(r.width),"
+            "Math.round(r.height)].join(',');})()");
+  long x = 0, y = 0, width = 0, height = 0;
+  const wxArrayString parts = wxSplit(place, ',');
+  if (parts.size() != 4 || !parts[0].ToLong(&x) || !parts[1].ToLong(&y) ||
+      !parts[2].ToLong(&width) || !parts[3].ToLong(&height))
+    return wxRect();
+  return wxRect(x, y, width, height);
+}
+
+void PointAtPageElement(CBrowserPageDlg& page, const std::string& element) {
+  const wxRect place = PageElementRect(page, element);
+  ASSERT_FALSE(place.IsEmpty()) << "no element " << element;
+  MovePointer(page.Browser().GetWindow(), place.x + place.width / 2, place.y + place.height / 2);
+}
+
+void ClickPageElement(CBrowserPageDlg& page, const std::string& element) {
+  const wxRect place = PageElementRect(page, element);
+  ASSERT_FALSE(place.IsEmpty()) << "no element " << element;
+  ClickPointer(page.Browser().GetWindow(), place.x + place.width / 2,
+               place.y + place.height / 2);
+}
+
+void ClickWindow(wxWindow* window) {
+  const wxSize size = window->GetSize();
+  ClickPointer(window, size.x / 2, size.y / 2);
+}
+
+void TypeText(const char* text) {
+  wxUIActionSimulator().Text(text);
+  WaitFor([] { return false; }, 50);
+}
+
+void PressKey(int key, int modifiers) {
+  wxUIActionSimulator().Char(key, modifiers);
+  WaitFor([] { return false; }, 50);
 }
 
 void ClickPointer(wxWindow* window, int x, int y) {

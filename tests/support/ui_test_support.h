@@ -8,6 +8,8 @@
 #include <vector>
 
 #include <wx/app.h>
+#include <wx/defs.h>
+#include <wx/gdicmn.h>
 #include <wx/string.h>
 #include <wx/toplevel.h>
 #include <wx/window.h>
@@ -64,6 +66,20 @@ Text WriteLocalPage(const std::string& relativeName, const std::string& bodyUtf8
 // Moves the real pointer over a point of window (client coordinates) and, when asked, clicks.
 void MovePointer(wxWindow* window, int x, int y);
 void ClickPointer(wxWindow* window, int x, int y);
+
+// The place of a page element (a script expression such as "document.getElementById('sa')")
+// in the view's client coordinates; an empty rectangle when there is no such element.
+wxRect PageElementRect(CBrowserPageDlg& page, const std::string& element);
+// Rests the pointer on the middle of the element, and clicks it, as a person does.
+void PointAtPageElement(CBrowserPageDlg& page, const std::string& element);
+void ClickPageElement(CBrowserPageDlg& page, const std::string& element);
+// The result of a script run in the page, as text.
+wxString PageScript(CBrowserPageDlg& page, const std::string& script);
+// Clicks the middle of a window with the real pointer.
+void ClickWindow(wxWindow* window);
+// Types ASCII text, and presses one key, on the real keyboard into whatever has the focus.
+void TypeText(const char* text);
+void PressKey(int key, int modifiers = wxMOD_NONE);
 
 // Whether the page has loaded the file whose address ends in tail.
 bool ShowsFile(CBrowserPageDlg& page, const std::string& tail);

@@ -1,0 +1,14 @@
+// The page a browser page shows when its engine keeps failing to show a page.
+#pragma once
+
+#include <string_view>
+
+#include "text/text.h"
+
+namespace orvanta {
+
+// A complete GBK document that says the page could not be shown and links to address (as
+// the engine names it) to try again.
+Text BuildCrashPage(std::string_view address);
+
+}  // namespace orvanta
