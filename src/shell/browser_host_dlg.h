@@ -26,6 +26,8 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   CColorComboBox* AddressBox() const { return m_pAddress; }
   const CTextCompleter& AddressCompleter() const { return m_completer; }
   wxComboBox* EngineBox() const { return m_pEngine; }
+  wxBitmapButton* GoButton() const { return m_pGo; }
+  wxBitmapButton* SearchButton() const { return m_pSearch; }
   wxTextCtrl* KeywordBox() const { return m_pKeyword; }
   wxTextCtrl* StatusLine() const { return m_pStatus; }
   int FocusField() const { return m_nFocusField; }
