@@ -356,6 +356,7 @@ void CBrowserPageDlg::StartPageJob(int number, int kind) {
   const std::weak_ptr<bool> alive = m_pAlive;
   auto navigateWhenDone = [this, alive](NewsJobResult result) -> std::function<void()> {
     return [this, alive, result = std::move(result)] {
+      if (result.sourcesReport) ShowAppMessageBox(*result.sourcesReport);
       if (result.message) ShowAppMessageBox(*result.message);
       // The box runs its own loop; the page may have been closed meanwhile.
       if (!result.firstPage.empty() && !alive.expired())
