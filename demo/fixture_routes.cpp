@@ -18,6 +18,7 @@ const std::vector<FeedRoute>& FeedRoutes() {
   constexpr std::string_view sina = "feeds/sina_gbk_cdata_redirect_links.xml";
   constexpr std::string_view youdao = "feeds/youdao_topic_symbol_links.xml";
   constexpr std::string_view soso = "feeds/soso_long_text_preview.xml";
+  constexpr std::string_view atom = "feeds/atom_tech_entries_utf8.xml";
   // The focus topic always gets the long feed, so that its pages page.
   static const std::vector<FeedRoute> routes = {
       {kBaiduNews, "/n?cmd=1&", {focus}},
@@ -37,6 +38,7 @@ const std::vector<FeedRoute>& FeedRoutes() {
       {kSosoNewsInformation, "", {soso}},
       {kSosoFeed, "", {soso}},
       {kJikeNews, "", {netease}},
+      {kAtomFeedHost, "", {atom}},
   };
   return routes;
 }

@@ -6,6 +6,9 @@
 
 namespace orvanta::demo {
 
+// An Atom feed that no built-in row names; the demo's own sources file points a topic at it.
+inline constexpr std::string_view kAtomFeedHost = "atom.tech.example";
+
 struct FeedRoute {
   std::string_view host;
   std::string_view pathPrefix;  // "" matches every path

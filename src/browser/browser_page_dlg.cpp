@@ -407,6 +407,7 @@ void CBrowserPageDlg::StartPageJob(int number, int kind) {
   const int ticket = m_nLoadingTicket;
   auto finishWhenDone = [this, alive, ticket](NewsJobResult result) -> std::function<void()> {
     return [this, alive, ticket, result = std::move(result)] {
+      if (result.sourcesReport) ShowJobMessageBox(*result.sourcesReport, {});
       if (!result.message) return FinishNewsJob(ticket, result);
       // The box holds no window; the page may be gone by the time it is closed.
       ShowJobMessageBox(*result.message, [this, alive, ticket, result] {

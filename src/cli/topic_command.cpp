@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "cli/cli_command.h"
+#include "cli/print_sources_report.h"
 #include "jobs/news_jobs.h"
 
 namespace orvanta::cli {
@@ -13,6 +14,7 @@ int RunTopic(CommandContext& context) {
   std::error_code ignored;
   std::filesystem::create_directory("temp", ignored);
   const NewsJobResult result = RunTopicNewsJob(context.arguments[0]);
+  PrintSourcesReport(result.sourcesReport);
   if (result.message) context.out << *result.message << "\n";
   return kSuccess;
 }

@@ -4,8 +4,10 @@
 
 #include "net/service_hosts.h"
 #include "news/news_source_table.h"
+#include "news/sources_in_effect.h"
 #include "pages/build_news_pages.h"
 #include "text/code_page.h"
+#include "text/percent_escape.h"
 
 namespace orvanta {
 namespace {
@@ -22,9 +24,18 @@ Text Around(std::string_view host, std::string_view prefix, const Text& keyword,
   return address;
 }
 
-NewsJobResult Finish(const NewsBuildResult& build, const Text& baseName) {
+NewsJobResult Finish(const NewsBuildResult& build, const Text& baseName,
+                     std::optional<Text> sourcesReport) {
   // A build that wrote nothing leaves nothing to show: never an older page of the same name.
-  return NewsJobResult{build.pagesWritten > 0 ? baseName + "1" : Text(), build.message};
+  return NewsJobResult{build.pagesWritten > 0 ? baseName + "1" : Text(), build.message,
+                       std::move(sourcesReport)};
+}
+
+Text EscapedKeyword(const Text& keyword, KeywordEncoding encoding) {
+  if (encoding == KeywordEncoding::kGbk) return PercentEscaped(keyword);
+  Text utf8 = keyword;
+  LocalToUtf8(utf8);
+  return PercentEscaped(utf8);
 }
 
 }  // namespace
@@ -44,21 +55,34 @@ std::array<Text, 5> KeywordNewsSources(const Text& keyword) {
   return sources;
 }
 
-NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName) {
-  const NewsSource source = LookUpNewsSource(number);
+std::array<Text, 5> KeywordNewsSources(const Text& keyword, const SourceOverrides& overrides) {
+  if (!overrides.keyword) return KeywordNewsSources(keyword);
+  const Text escaped = EscapedKeyword(keyword, overrides.keyword->encoding);
+  std::array<Text, 5> sources;
+  for (std::size_t slot = 0; slot < sources.size(); ++slot)
+    sources[slot] = ReplaceAll(overrides.keyword->addresses[slot], kKeywordPlaceholder, escaped);
+  return sources;
+}
+
+NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName,
+                                  const SourceOverrides& overrides) {
+  const NewsSource source = LookUpNewsSource(number, overrides);
   return BuildNewsPages(source.slots, baseName, source.title);
 }
 
 NewsJobResult RunKeywordNewsJob(const Text& keyword) {
+  SourcesInEffect inEffect = ReadSourcesInEffect();
   const Text baseName = NewsPageBaseName(kKeywordNewsJob);
-  const auto sources = KeywordNewsSources(keyword);
+  const auto sources = KeywordNewsSources(keyword, inEffect.overrides);
   const NewsFeedSlots slots{sources[0], sources[1], sources[2], sources[3], sources[4], Text()};
-  return Finish(BuildNewsPages(slots, baseName, keyword), baseName);
+  return Finish(BuildNewsPages(slots, baseName, keyword), baseName, std::move(inEffect.report));
 }
 
 NewsJobResult RunTopicNewsJob(const Text& number) {
+  SourcesInEffect inEffect = ReadSourcesInEffect();
   const Text baseName = NewsPageBaseName(kTopicNewsJob);
-  return Finish(ResolveNewsSource(number, baseName), baseName);
+  return Finish(ResolveNewsSource(number, baseName, inEffect.overrides), baseName,
+                std::move(inEffect.report));
 }
 
 }  // namespace orvanta

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "news/source_overrides.h"
 #include "pages/build_news_pages.h"
 #include "text/text.h"
 
@@ -18,16 +19,22 @@ Text NewsPageBaseName(int jobNumber);
 // The five keyword feeds, sources 1 to 5 in order: Baidu, Youdao, Jike (UTF-8 as a whole),
 // Soso, Google News. The keyword goes in unchanged, not percent-escaped.
 std::array<Text, 5> KeywordNewsSources(const Text& keyword);
+// The same from the keyword line of the user's sources file when there is one: the keyword,
+// percent-escaped in the line's encoding, stands for every "{keyword}".
+std::array<Text, 5> KeywordNewsSources(const Text& keyword, const SourceOverrides& overrides);
 
 struct NewsJobResult {
   Text firstPage;                // relative name of the first page written; empty when none was
   std::optional<Text> message;   // the download error to show first, when there is one
+  std::optional<Text> sourcesReport;  // what the sources file got wrong, shown before all else
 };
 
 // Looks the topic or region number up and builds its pages under baseName.
-NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName);
+NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName,
+                                  const SourceOverrides& overrides = {});
 
-// Both write their pages relative to the current directory.
+// Both read the user's sources file afresh and write their pages relative to the current
+// directory.
 NewsJobResult RunKeywordNewsJob(const Text& keyword);
 NewsJobResult RunTopicNewsJob(const Text& number);
 

@@ -6,6 +6,7 @@
 
 #include "net/service_hosts.h"
 #include "text/code_page.h"
+#include "text/percent_escape.h"
 
 namespace orvanta {
 namespace {
@@ -105,18 +106,6 @@ Text Address(std::string_view host, std::string_view pathAndQuery) {
   return address;
 }
 
-Text PercentEscaped(std::string_view bytes, const char* digits) {
-  Text escaped;
-  escaped.reserve(bytes.size() * 3);
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    escaped += '%';
-    escaped += digits[byte >> 4];
-    escaped += digits[byte & 0x0F];
-  }
-  return escaped;
-}
-
 NewsSource TopicSource(const TopicRow& row) {
   NewsSource source;
   source.title = Gbk(row.name);
@@ -134,11 +123,11 @@ NewsSource RegionSource(const RegionRow& row) {
   NewsSource source;
   source.title = Gbk(row.name);
   const Text& name = source.title;
-  source.slots[0] = Address(kBaiduNews, "/n?cmd=7&loc=" + Text(row.loc) + "&name=" +
-                                            PercentEscaped(name, "0123456789ABCDEF") + "&tn=rss");
+  source.slots[0] = Address(
+      kBaiduNews, "/n?cmd=7&loc=" + Text(row.loc) + "&name=" + PercentEscaped(name) + "&tn=rss");
   source.slots[1] = Address(kGoogleNewsChina, "/news?q=" + name + "&output=rss&ie=UTF-8");
   if (row.number == kRegionWithTrailingBlank) source.slots[1] += ' ';
-  source.slots[2] = Address(kBaiduNews, "/ns?word=" + PercentEscaped(name, "0123456789abcdef") +
+  source.slots[2] = Address(kBaiduNews, "/ns?word=" + PercentEscaped(name, HexCase::kLower) +
                                             "&ie=gb2312&cl=2&rn=40&ct=0&tn=newsrss&class=");
   return source;
 }
@@ -168,6 +157,22 @@ NewsSource LookUpNewsSource(const Text& number) {
   NewsSource unknown;
   unknown.title = number;
   return unknown;
+}
+
+NewsSource LookUpNewsSource(const Text& number, const SourceOverrides& overrides) {
+  NewsSource source = LookUpNewsSource(number);
+  if (const auto row = overrides.rows.find(number); row != overrides.rows.end())
+    source.slots = row->second;
+  return source;
+}
+
+const TextArray& NewsSourceNumbers() {
+  static const TextArray numbers = [] {
+    TextArray all;
+    for (const auto& row : Table()) all.emplace_back(row.number);
+    return all;
+  }();
+  return numbers;
 }
 
 }  // namespace orvanta

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "news/news_feed_slots.h"
+#include "news/source_overrides.h"
 #include "text/text.h"
 
 namespace orvanta {
@@ -13,5 +14,10 @@ struct NewsSource {
 
 // Exact text comparison: "01" and " 1" are not topic 1.
 NewsSource LookUpNewsSource(const Text& number);
+// The same row with its slots as the user's sources file gives them; the name stays.
+NewsSource LookUpNewsSource(const Text& number, const SourceOverrides& overrides);
+
+// Every topic and region number, in the order the table compares them.
+const TextArray& NewsSourceNumbers();
 
 }  // namespace orvanta

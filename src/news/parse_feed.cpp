@@ -1,5 +1,6 @@
 #include "news/parse_feed.h"
 
+#include "news/atom_entries.h"
 #include "news/clean_field.h"
 #include "news/rewrite_date.h"
 #include "text/split_text.h"
@@ -7,6 +8,8 @@
 namespace orvanta {
 
 void ParseFeed(NewsItemStore& store, const Text& feed) {
+  // Only a body without any RSS item is looked at as Atom: RSS stays read as it always was.
+  if (Find(feed, "<item") < 0 && HasAtomEntries(feed)) return ParseAtomEntries(store, feed);
   // "<item" also opens RSS 1.0's '<item rdf:about=...>'.
   const Text marked = ReplaceAll(feed, "<item", "$$");
   const int start = Find(marked, "$");  // -1 when there is none: the whole feed stays

@@ -5,7 +5,8 @@
 
 namespace orvanta {
 
-// Appends every item of feed to store: cleaned title, link, rewritten date, description.
+// Appends every item of feed to store: cleaned title, link, rewritten date, description. A
+// feed without RSS items gives its Atom entries instead.
 void ParseFeed(NewsItemStore& store, const Text& feed);
 
 // One field ("title>", "link>", "pubDate>", "description>") of an item, cleaned.

@@ -7,8 +7,11 @@
 #include "demo/fixture_catalog.h"
 #include "demo/fixture_routes.h"
 #include "demo/search_result_page.h"
+#include "files/read_file.h"
 #include "jobs/news_jobs.h"
 #include "news/news_source_table.h"
+#include "news/parse_feed.h"
+#include "news/sources_file.h"
 #include "text/code_page.h"
 
 namespace orvanta::demo {
@@ -97,6 +100,24 @@ TEST(FixtureCatalog, GivesTheFocusTopicEnoughItemsToPageAndOtherTopicsOtherFeeds
   for (int number = 1; number <= 15; ++number)
     firstFeeds.insert(AnswerAddress(LookUpNewsSource(std::to_string(number)).slots[0]).body);
   EXPECT_GE(firstFeeds.size(), 2u);
+}
+
+// scripts/demo gives the program demo/sources: its first topic slot must be an Atom feed that
+// the fixture server answers.
+TEST(FixtureCatalog, AnswersTheAtomFeedOfTheDemosSourcesFile) {
+  const auto bytes = ReadRegularFile(ORVANTA_FIXTURES "/../../demo/sources").bytes;
+  ASSERT_TRUE(bytes);
+  const SourcesFile file = ParseSourcesFile(*bytes, "demo/sources");
+  EXPECT_TRUE(file.problems.empty());
+  ASSERT_EQ(file.overrides.rows.size(), 1u);
+  const Text atom = file.overrides.rows.begin()->second[0];
+  EXPECT_NE(atom.find(kAtomFeedHost), Text::npos);
+  Text feed = AnswerAddress(atom).body;
+  EXPECT_NE(feed.find("<entry>"), Text::npos);
+  Utf8ToLocal(feed);
+  NewsItemStore store;
+  ParseFeed(store, feed);
+  EXPECT_EQ(store.titles.size(), 4u);
 }
 
 struct ReplyCase {

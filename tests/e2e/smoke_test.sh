@@ -65,8 +65,11 @@ wait_until 20 has_text "$scratch/server.out" '^port ' || fail "the fixture serve
 port=$(awk '/^port /{print $2}' "$scratch/server.out")
 
 step "starting the program in $scratch"
-(cd "$scratch" && DISPLAY=$display http_proxy="http://127.0.0.1:$port" \
-   HTTP_PROXY="http://127.0.0.1:$port" no_proxy="" NO_PROXY="" exec "$program") \
+# An empty config folder: the user's own sources file or history never steers the test.
+mkdir -p "$scratch/config"
+(cd "$scratch" && DISPLAY=$display XDG_CONFIG_HOME="$scratch/config" \
+   http_proxy="http://127.0.0.1:$port" HTTP_PROXY="http://127.0.0.1:$port" \
+   no_proxy="" NO_PROXY="" exec "$program") \
    >"$scratch/orvanta.log" 2>&1 &
 pids+=($!)
 wait_until 60 test -s "$scratch/sc/jz1" || fail "the start page sc/jz1 was not written"

@@ -13,7 +13,9 @@
 #include <sstream>
 #include <string>
 
+#include "favorites/temp_folder.h"
 #include "net/service_hosts.h"
+#include "news/sources_file.h"
 #include "pages/advert_script.h"
 #include "pages/build_news_pages.h"
 #include "pages/page_navigation.h"
@@ -27,6 +29,8 @@ namespace {
 using orvanta::testing::LoopbackServer;
 using orvanta::testing::ProxyEnvironment;
 using orvanta::testing::ReadFixture;
+using orvanta::testing::ScopedEnvironment;
+using orvanta::testing::TempFolder;
 
 std::string Host(std::string_view host) { return std::string(host); }
 
@@ -77,6 +81,37 @@ TEST(KeywordNewsSources, OnlyTheJikeAddressIsUtf8) {
   const auto sources = KeywordNewsSources(keyword);
   EXPECT_EQ(sources[2], "http://news.jike.com/rss/query/体育.xml");  // this file is UTF-8
   for (int slot : {0, 1, 3, 4}) EXPECT_NE(sources[slot].find(keyword), Text::npos) << slot;
+}
+
+TEST(KeywordNewsSources, FillTheSourcesFilesTemplatesWithTheEscapedKeyword) {
+  SourceOverrides overrides;
+  overrides.keyword = KeywordTemplates{
+      {"http://k.example/s?q={keyword}&o=rss", "", "http://k.example/{keyword}/{keyword}.xml"},
+      KeywordEncoding::kGbk};
+  const struct {
+    Text keyword;
+    KeywordEncoding encoding;
+    const char* escaped;
+    const char* covers;
+  } cases[] = {
+      {Gbk("体育"), KeywordEncoding::kGbk, "%CC%E5%D3%FD", "GBK bytes, upper-case digits"},
+      {Gbk("体育"), KeywordEncoding::kUtf8, "%E4%BD%93%E8%82%B2", "UTF-8 bytes"},
+      {"a b&c=d#e+f", KeywordEncoding::kGbk, "a%20b%26c%3Dd%23e%2Bf", "query characters escaped"},
+      {"Az09-._~", KeywordEncoding::kUtf8, "Az09-._~", "unreserved characters stay"},
+      {"", KeywordEncoding::kGbk, "", "an empty keyword"},
+  };
+  for (const auto& c : cases) {
+    overrides.keyword->encoding = c.encoding;
+    const auto sources = KeywordNewsSources(c.keyword, overrides);
+    EXPECT_EQ(sources[0], "http://k.example/s?q=" + std::string(c.escaped) + "&o=rss") << c.covers;
+    EXPECT_EQ(sources[1], "") << c.covers;
+    EXPECT_EQ(sources[2], "http://k.example/" + std::string(c.escaped) + "/" + c.escaped + ".xml")
+        << c.covers;
+    EXPECT_EQ(sources[3], "") << c.covers;
+    EXPECT_EQ(sources[4], "") << c.covers;
+  }
+  EXPECT_EQ(KeywordNewsSources("a b", SourceOverrides{}), KeywordNewsSources("a b"))
+      << "no keyword line: the built-in feeds";
 }
 
 // Topic 9 through the service hosts: every feed answer waits until all six requests are in,
@@ -165,6 +200,67 @@ TEST_F(TopicNewsJobTest, UnknownNumberShowsTheMessage) {
   const NewsJobResult result = RunTopicNewsJob("16");
   ASSERT_TRUE(result.message);
   EXPECT_FALSE(directory.Has("temp/~astq22265291"));
+}
+
+// A user's sources file in a config folder of the test's own.
+class SourcesFileJobTest : public TopicNewsJobTest {
+ protected:
+  void WriteSources(const std::string& utf8) { config.Write("orvanta/sources", utf8); }
+
+  TempFolder config;
+  ScopedEnvironment configHome{"XDG_CONFIG_HOME", config.Path()};
+};
+
+TEST_F(SourcesFileJobTest, ARowOfTheFileReplacesTheTopicsFeedsAndAtomEntriesShowOnThePage) {
+  server.ServeFixture("atom.tech.example", "/feed.atom", "feeds/atom_tech_entries_utf8.xml");
+  server.ServeFixture("rss.example", "/sports.xml", "news_pages/sohu_sports_2_items.xml");
+  WriteSources("9\thttp://atom.tech.example/feed.atom\t\thttp://rss.example/sports.xml\n");
+  const NewsJobResult result = RunTopicNewsJob("9");
+  EXPECT_FALSE(result.message);
+  EXPECT_FALSE(result.sourcesReport);
+  const Text page = directory.Read("temp/~astq22265291");
+  EXPECT_EQ(server.Hits(Host(hosts::kBaiduNews), "/n?cmd=4&class=sportnews&tn=rss"), 0);
+  EXPECT_NE(page.find(BuildNewsPageHead(Gbk("体育"))), Text::npos) << "the name stays";
+  const Text firstEntry = "<a href='http://atom.tech.example/2012/08/plane.html' target='_blank'>" +
+                          Gbk("国产大飞机完成首次试飞") + "</a> 2012-08-15 07:30:00+08:00<br>";
+  const std::size_t atom = page.find(firstEntry);
+  EXPECT_NE(atom, Text::npos);
+  EXPECT_LT(atom, page.find(Gbk("搜狐体育 1"))) << "slot order: the Atom feed, then slot 3";
+  EXPECT_FALSE(directory.Has("temp/~astq22265292")) << "six items, one page";
+}
+
+TEST_F(SourcesFileJobTest, TheKeywordLineOfTheFileChoosesTheKeywordFeeds) {
+  server.ServeFixture("k.example", "/s?q=%E4%BD%93%E8%82%B2&f=rss",
+                      "news_pages/sohu_sports_2_items.xml");
+  WriteSources("keyword\thttp://k.example/s?q={keyword}&f=rss\tutf8\n");
+  const NewsJobResult result = RunKeywordNewsJob(Gbk("体育"));
+  EXPECT_FALSE(result.message);
+  EXPECT_EQ(server.Hits("k.example", "/s?q=%E4%BD%93%E8%82%B2&f=rss"), 1);
+  EXPECT_NE(directory.Read("temp/~astq11165291").find(Gbk("搜狐体育 2")), Text::npos);
+}
+
+TEST_F(SourcesFileJobTest, AnEditCountsFromTheNextJobOn) {
+  server.Serve("a.example", "/1.xml", "");
+  WriteSources("9\thttp://a.example/1.xml\n");
+  EXPECT_TRUE(RunTopicNewsJob("9").message) << "the file's dead feed";
+  RouteTopicNine();
+  WriteSources("# nothing replaced\n");
+  EXPECT_FALSE(RunTopicNewsJob("9").message) << "the built-in feeds again";
+  EXPECT_EQ(server.Hits("a.example", "/1.xml"), 1);
+}
+
+// Each run of orvanta-cli is a run of its own: its first read reports, on standard error.
+TEST_F(SourcesFileJobTest, CliReportsBadLinesOnStandardErrorAndUsesTheBuiltInRow) {
+  RouteTopicNine();
+  WriteSources("9\tnot-an-address\n77\thttp://a.example/\n");
+  const std::string command = std::string(ORVANTA_CLI) + " topic 9 > out.txt 2> err.txt";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  EXPECT_EQ(directory.Read("out.txt"), "");
+  EXPECT_EQ(directory.Read("err.txt"),
+            "新闻源文件有误，出错之处未被采用，那些新闻源仍用内置的：\n" + config.Path() +
+                "/orvanta/sources 第1行：第1个地址不是 http 或 https 地址\n" + config.Path() +
+                "/orvanta/sources 第2行：“77”不是新闻源表中的编号\n");
+  EXPECT_NE(directory.Read("temp/~astq22265291").find(Gbk("百度体育 4")), Text::npos);
 }
 
 TEST_F(TopicNewsJobTest, CliWritesTheTopicPagesIntoTheCurrentDirectory) {

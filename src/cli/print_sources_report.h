@@ -1,0 +1,20 @@
+// How orvanta-cli passes on what the user's sources file got wrong.
+#pragma once
+
+#include <iostream>
+#include <optional>
+
+#include "text/code_page.h"
+#include "text/text.h"
+
+namespace orvanta::cli {
+
+// On standard error, in UTF-8 like the file it is about, so that its name can be copied.
+inline void PrintSourcesReport(const std::optional<Text>& report) {
+  if (!report) return;
+  Text utf8 = *report;
+  LocalToUtf8(utf8);
+  std::cerr << utf8 << "\n";
+}
+
+}  // namespace orvanta::cli

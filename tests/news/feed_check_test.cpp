@@ -1,0 +1,73 @@
+#include "news/feed_check.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+
+#include "support/loopback_server.h"
+
+namespace orvanta {
+namespace {
+
+using orvanta::testing::LoopbackServer;
+
+// An address on a port that just closed: the connection is refused.
+std::string DeadAddress() {
+  LoopbackServer gone;
+  return gone.Address("/dead.xml");
+}
+
+TEST(CheckFeeds, CountsTheItemsOfEachAddressInOrder) {
+  const std::string dead = DeadAddress();
+  LoopbackServer server;
+  server.ServeFixture("", "/rss.xml", "news_pages/baidu_sports_4_items.xml");
+  server.ServeFixture("", "/atom.xml", "feeds/atom_tech_entries_utf8.xml");
+  server.Serve("", "/empty.xml", "");
+  const TextArray addresses = {server.Address("/rss.xml"),  server.Address("/missing.xml"), dead,
+                               server.Address("/atom.xml"), server.Address("/empty.xml"),   ""};
+  int calls = 0, lastDone = 0;
+  const auto checks = CheckFeeds(addresses, [&](int done, int total) {
+    ++calls;
+    EXPECT_EQ(done, lastDone + 1);
+    EXPECT_EQ(total, static_cast<int>(addresses.size()));
+    lastDone = done;
+  });
+  const std::optional<int> expected[] = {4, 0, std::nullopt, 4, std::nullopt, std::nullopt};
+  ASSERT_EQ(checks.size(), addresses.size());
+  for (std::size_t k = 0; k < checks.size(); ++k) {
+    EXPECT_EQ(checks[k].address, addresses[k]) << k;
+    EXPECT_EQ(checks[k].items, expected[k]) << addresses[k];
+  }
+  EXPECT_EQ(calls, static_cast<int>(addresses.size()));
+  EXPECT_TRUE(CheckFeeds({}, nullptr).empty());
+}
+
+// Each answer waits until eight requests are in at once (bounded, should the check ever run
+// fewer), then all answers go out.
+TEST(CheckFeeds, FetchesEightAtOnce) {
+  LoopbackServer server;
+  std::mutex mutex;
+  std::condition_variable changed;
+  int inFlight = 0, mostInFlight = 0;
+  bool released = false;
+  server.Route("", "/slow.xml", [&](const httplib::Request&, httplib::Response& response) {
+    std::unique_lock<std::mutex> lock(mutex);
+    mostInFlight = std::max(mostInFlight, ++inFlight);
+    if (inFlight == kConcurrentFeedChecks) released = true;
+    changed.notify_all();
+    changed.wait_for(lock, std::chrono::seconds(10), [&] { return released; });
+    --inFlight;
+    response.set_content("<item><title>t</title></item>", "text/xml");
+  });
+  const TextArray addresses(20, server.Address("/slow.xml"));
+  const auto checks = CheckFeeds(addresses, nullptr);
+  EXPECT_EQ(mostInFlight, kConcurrentFeedChecks);
+  for (const FeedCheck& check : checks) EXPECT_EQ(check.items, 1);
+}
+
+}  // namespace
+}  // namespace orvanta
