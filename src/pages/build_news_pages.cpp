@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "files/stale_temporaries.h"
 #include "files/write_file.h"
 #include "news/fetch_feed.h"
 #include "news/parse_feed.h"
@@ -149,7 +150,8 @@ int WriteNewsPages(const NewsItemStore& store, const Text& baseName, const Text&
   int written = 0;
   for (int page = 1; page <= pages; ++page) {
     const Text text = RenderNewsPage(store, page, pages, baseName, links, head, advert);
-    if (!WriteFileAtomically(baseName + std::to_string(page), text)) break;
+    // Pages can be built again at any time: they do not wait for the disk.
+    if (!WriteFileAtomically(baseName + std::to_string(page), text, Durability::kNoFlush)) break;
     ++written;
   }
   return written;
@@ -172,6 +174,7 @@ NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName,
       ParseFeed(store, feeds[slot]);
       Text().swap(feeds[slot]);  // a parsed feed is not needed any more
     }
+    RemoveStaleTemporariesBeside(baseName);
     result.pagesWritten = WriteNewsPages(store, baseName, title);
   } catch (const std::exception&) {
     // Out of memory or the like: the build ends quietly with what it wrote.

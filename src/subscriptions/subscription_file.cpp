@@ -83,7 +83,7 @@ SubscriptionFileText ReadSubscriptionFile(const std::string& path) {
     // Only a file that is really absent gets the defaults; any other failure would have us
     // write over a list we merely could not see.
     if (errno != ENOENT) return {std::nullopt, ReadErrorMessage(path)};
-    if (!WriteFileAtomically(path, DefaultSubscriptionText()))
+    if (!WriteFileAtomically(path, DefaultSubscriptionText(), Durability::kFlushToDisk))
       return {std::nullopt, CreateErrorMessage(path)};
   }
   std::optional<Text> text = ReadWhole(path);
@@ -92,7 +92,7 @@ SubscriptionFileText ReadSubscriptionFile(const std::string& path) {
 }
 
 std::optional<Text> WriteSubscriptionFile(const std::string& path, std::string_view text) {
-  if (WriteFileAtomically(path, text)) return std::nullopt;
+  if (WriteFileAtomically(path, text, Durability::kFlushToDisk)) return std::nullopt;
   return WriteErrorMessage(path);
 }
 

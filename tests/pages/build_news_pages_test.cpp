@@ -1,5 +1,8 @@
 #include "pages/build_news_pages.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -231,6 +234,20 @@ TEST_F(BuildNewsPagesTest, FetchesAllSlotsAtOnce) {
   for (int slot = 1; slot < kSlots - 1; ++slot)
     EXPECT_LT(first.find(">s" + std::to_string(slot) + " 2</a>"),
               first.find(">s" + std::to_string(slot + 1) + " 1</a>"));
+}
+
+TEST_F(BuildNewsPagesTest, ClearsWhatAKilledWriterLeftBesideItsPages) {
+  const pid_t writer = fork();
+  if (writer == 0) _exit(0);
+  waitpid(writer, nullptr, 0);
+  const std::string stale = "b1.tmp" + std::to_string(writer) + "-0";
+  const std::string live = "b1.tmp" + std::to_string(getpid()) + "-999999";
+  std::ofstream(folder.File(stale)) << "torn";
+  std::ofstream(folder.File(live)) << "another job's";
+  server.Serve("", "/one", Feed("one", 1));
+  BuildNewsPages({At("/one"), "", "", "", "", ""}, folder.File("b"), "T");
+  EXPECT_FALSE(folder.Has(stale));
+  EXPECT_TRUE(folder.Has(live));
 }
 
 }  // namespace
