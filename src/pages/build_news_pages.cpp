@@ -171,7 +171,7 @@ NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName,
     NewsItemStore store;
     for (std::size_t slot = 0; slot < feeds.size(); ++slot) {
       if (slot > 0 && slots[slot].empty()) continue;
-      ParseFeed(store, feeds[slot]);
+      ParseFeed(store, feeds[slot], kMaxNewsItems);
       Text().swap(feeds[slot]);  // a parsed feed is not needed any more
     }
     RemoveStaleTemporariesBeside(baseName);

@@ -10,6 +10,9 @@
 namespace orvanta {
 
 inline constexpr int kNewsItemsPerPage = 10;
+// One build keeps the first this many items (100 pages): real feeds bring 20 to 100 each,
+// and a hostile one must not fill the disk with pages.
+inline constexpr int kMaxNewsItems = 1000;
 
 struct NewsBuildResult {
   // The download-error text the user must see (code page 936); set only when slot 1 failed,

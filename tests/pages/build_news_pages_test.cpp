@@ -236,6 +236,19 @@ TEST_F(BuildNewsPagesTest, FetchesAllSlotsAtOnce) {
               first.find(">s" + std::to_string(slot + 1) + " 1</a>"));
 }
 
+TEST_F(BuildNewsPagesTest, KeepsTheFirstThousandItemsInOneHundredPages) {
+  server.Serve("", "/one", Feed("one", 600));
+  server.Serve("", "/two", Feed("two", 600));
+  server.Serve("", "/three", Feed("three", 5));
+  const NewsBuildResult result =
+      BuildNewsPages({At("/one"), At("/two"), At("/three"), "", "", ""}, folder.File("b"), "T");
+  EXPECT_EQ(result.pagesWritten, 100);
+  const Text last = folder.Read("b100");
+  EXPECT_NE(last.find(">two 400</a>"), Text::npos);
+  EXPECT_EQ(last.find(">two 401</a>"), Text::npos);
+  EXPECT_FALSE(folder.Has("b101"));
+}
+
 TEST_F(BuildNewsPagesTest, ClearsWhatAKilledWriterLeftBesideItsPages) {
   const pid_t writer = fork();
   if (writer == 0) _exit(0);
