@@ -44,21 +44,22 @@ std::array<Text, 5> KeywordNewsSources(const Text& keyword) {
   return sources;
 }
 
-NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName) {
+NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName,
+                                  const FeedProgressSink& progress) {
   const NewsSource source = LookUpNewsSource(number);
-  return BuildNewsPages(source.slots, baseName, source.title);
+  return BuildNewsPages(source.slots, baseName, source.title, progress);
 }
 
-NewsJobResult RunKeywordNewsJob(const Text& keyword) {
+NewsJobResult RunKeywordNewsJob(const Text& keyword, const FeedProgressSink& progress) {
   const Text baseName = NewsPageBaseName(kKeywordNewsJob);
   const auto sources = KeywordNewsSources(keyword);
   const NewsFeedSlots slots{sources[0], sources[1], sources[2], sources[3], sources[4], Text()};
-  return Finish(BuildNewsPages(slots, baseName, keyword), baseName);
+  return Finish(BuildNewsPages(slots, baseName, keyword, progress), baseName);
 }
 
-NewsJobResult RunTopicNewsJob(const Text& number) {
+NewsJobResult RunTopicNewsJob(const Text& number, const FeedProgressSink& progress) {
   const Text baseName = NewsPageBaseName(kTopicNewsJob);
-  return Finish(ResolveNewsSource(number, baseName), baseName);
+  return Finish(ResolveNewsSource(number, baseName, progress), baseName);
 }
 
 }  // namespace orvanta

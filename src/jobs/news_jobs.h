@@ -25,10 +25,12 @@ struct NewsJobResult {
 };
 
 // Looks the topic or region number up and builds its pages under baseName.
-NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName);
+NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName,
+                                  const FeedProgressSink& progress = {});
 
-// Both write their pages relative to the current directory.
-NewsJobResult RunKeywordNewsJob(const Text& keyword);
-NewsJobResult RunTopicNewsJob(const Text& number);
+// Both write their pages relative to the current directory; progress hears of the feeds
+// while they are read.
+NewsJobResult RunKeywordNewsJob(const Text& keyword, const FeedProgressSink& progress = {});
+NewsJobResult RunTopicNewsJob(const Text& number, const FeedProgressSink& progress = {});
 
 }  // namespace orvanta
