@@ -1,4 +1,5 @@
 // Invariants of the text primitives on arbitrary bytes.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -48,6 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   orvanta::TextArray pieces;
   orvanta::SplitText(text, pieces, pattern);
   if (!text.empty()) Check(Join(pieces, pattern) == text);
+
+  // a bounded split gives the first pieces of the whole one.
+  const std::size_t count = data[0] % 8;
+  orvanta::TextArray leading;
+  orvanta::SplitTextFirst(text, leading, pattern, count);
+  Check(leading.size() == std::min(count, pieces.size()));
+  Check(std::equal(leading.begin(), leading.end(), pieces.begin()));
 
   // the clamping substrings stay inside the text.
   const int first = static_cast<int>(data[0]) - 128;

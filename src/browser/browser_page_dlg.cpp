@@ -333,7 +333,7 @@ void CBrowserPageDlg::OrganizeFavorites() {
 }
 
 void CBrowserPageDlg::ShowHelpPage() {
-  if (!WriteFileAtomically(std::string(kHelpPageFile), HelpPageText())) {
+  if (!WriteFileAtomically(std::string(kHelpPageFile), HelpPageText(), Durability::kNoFlush)) {
     ShowAppMessageBox(Gbk("无法写入文件 ") + Text(kHelpPageFile));
     return;
   }

@@ -35,7 +35,7 @@ bool WriteShortcutFile(const std::string& path, std::string_view address) {
   if (address.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
     return false;
   }
-  return WriteFileAtomically(path, MakeShortcutText(address));
+  return WriteFileAtomically(path, MakeShortcutText(address), Durability::kFlushToDisk);
 }
 
 }  // namespace orvanta

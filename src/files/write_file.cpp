@@ -3,11 +3,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 
 #include "files/file_descriptor.h"
+#include "files/temporary_name.h"
 
 namespace orvanta {
 namespace {
@@ -22,18 +22,17 @@ bool WriteWhole(int descriptor, std::string_view text) {
   return true;
 }
 
-std::string TemporaryNameFor(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-  return path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+bool Flushed(int descriptor, Durability durability) {
+  return durability == Durability::kNoFlush || ::fsync(descriptor) == 0;
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view text) {
+bool WriteFileAtomically(const std::string& path, std::string_view text, Durability durability) {
   const std::string temporary = TemporaryNameFor(path);
   FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
   if (file.get() < 0) return false;
-  const bool written = WriteWhole(file.get(), text) && ::fsync(file.get()) == 0;
+  const bool written = WriteWhole(file.get(), text) && Flushed(file.get(), durability);
   if (!file.Close() || !written || std::rename(temporary.c_str(), path.c_str()) != 0) {
     std::remove(temporary.c_str());
     return false;

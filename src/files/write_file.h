@@ -6,8 +6,14 @@
 
 namespace orvanta {
 
+// Whether a write waits until the bytes are on the disk before the file replaces the old one.
+enum class Durability {
+  kFlushToDisk,  // the user's own data (subscriptions, typed addresses, favorites)
+  kNoFlush,      // generated pages: a power cut may cost one, the next build writes it again
+};
+
 // Writes text into a temporary file beside path and renames it over path. path is relative
 // to the current directory. False, with path left as it was, when that cannot be done.
-bool WriteFileAtomically(const std::string& path, std::string_view text);
+bool WriteFileAtomically(const std::string& path, std::string_view text, Durability durability);
 
 }  // namespace orvanta

@@ -65,23 +65,25 @@ std::array<Text, 5> KeywordNewsSources(const Text& keyword, const SourceOverride
 }
 
 NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName,
-                                  const SourceOverrides& overrides) {
+                                  const SourceOverrides& overrides,
+                                  const FeedProgressSink& progress) {
   const NewsSource source = LookUpNewsSource(number, overrides);
-  return BuildNewsPages(source.slots, baseName, source.title);
+  return BuildNewsPages(source.slots, baseName, source.title, progress);
 }
 
-NewsJobResult RunKeywordNewsJob(const Text& keyword) {
+NewsJobResult RunKeywordNewsJob(const Text& keyword, const FeedProgressSink& progress) {
   SourcesInEffect inEffect = ReadSourcesInEffect();
   const Text baseName = NewsPageBaseName(kKeywordNewsJob);
   const auto sources = KeywordNewsSources(keyword, inEffect.overrides);
   const NewsFeedSlots slots{sources[0], sources[1], sources[2], sources[3], sources[4], Text()};
-  return Finish(BuildNewsPages(slots, baseName, keyword), baseName, std::move(inEffect.report));
+  return Finish(BuildNewsPages(slots, baseName, keyword, progress), baseName,
+                std::move(inEffect.report));
 }
 
-NewsJobResult RunTopicNewsJob(const Text& number) {
+NewsJobResult RunTopicNewsJob(const Text& number, const FeedProgressSink& progress) {
   SourcesInEffect inEffect = ReadSourcesInEffect();
   const Text baseName = NewsPageBaseName(kTopicNewsJob);
-  return Finish(ResolveNewsSource(number, baseName, inEffect.overrides), baseName,
+  return Finish(ResolveNewsSource(number, baseName, inEffect.overrides, progress), baseName,
                 std::move(inEffect.report));
 }
 

@@ -31,11 +31,12 @@ struct NewsJobResult {
 
 // Looks the topic or region number up and builds its pages under baseName.
 NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName,
-                                  const SourceOverrides& overrides = {});
+                                  const SourceOverrides& overrides = {},
+                                  const FeedProgressSink& progress = {});
 
 // Both read the user's sources file afresh and write their pages relative to the current
-// directory.
-NewsJobResult RunKeywordNewsJob(const Text& keyword);
-NewsJobResult RunTopicNewsJob(const Text& number);
+// directory; progress hears of the feeds while they are read.
+NewsJobResult RunKeywordNewsJob(const Text& keyword, const FeedProgressSink& progress = {});
+NewsJobResult RunTopicNewsJob(const Text& number, const FeedProgressSink& progress = {});
 
 }  // namespace orvanta

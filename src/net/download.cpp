@@ -14,22 +14,37 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 struct Transfer {
-  Text body;
+  CURL* handle;
+  Text lines;  // the body joined with CR LF as it arrives: it is never held twice
   std::size_t maxBytes;
   Clock::duration stallTimeout;
+  std::size_t bodyBytes = 0;
   bool tooLarge = false;
   curl_off_t bytesSeen = -1;
   Clock::time_point lastProgress = Clock::now();
 };
 
+// Room for the announced body and its CR bytes, so that a large body is not copied while it
+// grows; an announced length beyond the bound is not believed.
+void ReserveForAnnouncedLength(Transfer& transfer) {
+  curl_off_t length = -1;
+  if (curl_easy_getinfo(transfer.handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) != CURLE_OK ||
+      length <= 0 || static_cast<std::size_t>(length) > transfer.maxBytes)
+    return;
+  const auto bytes = static_cast<std::size_t>(length);
+  transfer.lines.reserve(bytes + bytes / 32 + 2);
+}
+
 std::size_t AppendBody(char* data, std::size_t size, std::size_t count, void* userData) {
   auto* transfer = static_cast<Transfer*>(userData);
   const std::size_t bytes = size * count;
-  if (transfer->body.size() + bytes > transfer->maxBytes) {
+  if (transfer->bodyBytes + bytes > transfer->maxBytes) {
     transfer->tooLarge = true;
     return 0;  // makes curl end the transfer with an error
   }
-  transfer->body.append(data, bytes);
+  if (transfer->bodyBytes == 0) ReserveForAnnouncedLength(*transfer);
+  transfer->bodyBytes += bytes;
+  AppendWithCrLf(transfer->lines, std::string_view(data, bytes));
   return bytes;
 }
 
@@ -80,17 +95,29 @@ Text PrepareAddress(std::string_view address) {
   return prepared;
 }
 
+void AppendWithCrLf(Text& joined, std::string_view piece) {
+  while (!piece.empty()) {
+    const std::size_t lineFeed = piece.find('\n');
+    if (lineFeed == std::string_view::npos) {
+      joined.append(piece);
+      return;
+    }
+    joined.append(piece.substr(0, lineFeed));
+    joined.append("\r\n");
+    piece.remove_prefix(lineFeed + 1);
+  }
+}
+
+void EndLastLine(Text& joined) {
+  // Only a body that ended in a line feed ends in one here.
+  if (!joined.empty() && joined.back() != '\n') joined.append("\r\n");
+}
+
 Text JoinLinesWithCrLf(std::string_view body) {
   Text joined;
   joined.reserve(body.size() + body.size() / 16 + 2);
-  std::size_t lineStart = 0;
-  while (lineStart < body.size()) {
-    std::size_t lineEnd = body.find('\n', lineStart);
-    if (lineEnd == std::string_view::npos) lineEnd = body.size();
-    joined.append(body.substr(lineStart, lineEnd - lineStart));
-    joined.append("\r\n");
-    lineStart = lineEnd + 1;
-  }
+  AppendWithCrLf(joined, body);
+  EndLastLine(joined);
   return joined;
 }
 
@@ -99,14 +126,15 @@ Text DownloadLines(std::string_view address, const DownloadLimits& limits) {
   if (prepared.empty()) return Text();
   CurlHandle curl;
   if (!curl) return Text();
-  Transfer transfer{Text(), limits.maxBodyBytes, limits.stallTimeout};
   CURL* handle = curl.get();
+  Transfer transfer{handle, Text(), limits.maxBodyBytes, limits.stallTimeout};
   curl_easy_setopt(handle, CURLOPT_URL, prepared.c_str());
   curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 20L);
   curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeout.count()));
+  curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.transferTimeout.count()));
   curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
   curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, AbortWhenStalled);
   curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
@@ -116,7 +144,8 @@ Text DownloadLines(std::string_view address, const DownloadLimits& limits) {
   curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendBody);
   curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
   if (curl_easy_perform(handle) != CURLE_OK || transfer.tooLarge) return Text();
-  return JoinLinesWithCrLf(transfer.body);
+  EndLastLine(transfer.lines);
+  return std::move(transfer.lines);
 }
 
 }  // namespace orvanta

@@ -213,8 +213,9 @@ bool HasAtomEntries(std::string_view feed) {
   return NextStartTag(feed, "entry", 0) != std::string_view::npos;
 }
 
-void ParseAtomEntries(NewsItemStore& store, std::string_view feed) {
-  for (std::size_t at = NextStartTag(feed, "entry", 0); at != std::string_view::npos;
+void ParseAtomEntries(NewsItemStore& store, std::string_view feed, std::size_t storeLimit) {
+  for (std::size_t at = NextStartTag(feed, "entry", 0);
+       at != std::string_view::npos && store.titles.size() < storeLimit;
        at = NextStartTag(feed, "entry", at)) {
     const std::optional<Element> entry = ElementAt(feed, at);
     if (!entry) return;

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "files/stale_temporaries.h"
 #include "files/write_file.h"
 #include "net/download_error_message.h"
 #include "news/fetch_feed.h"
@@ -33,18 +34,34 @@ Text FetchQuietly(const Text& address) noexcept {
   }
 }
 
+// Slot 1 is fetched even when its address is empty; the other slots only when they have one.
+std::vector<std::size_t> SlotsToFetch(const NewsFeedSlots& slots) {
+  std::vector<std::size_t> fetched;
+  for (std::size_t slot = 0; slot < slots.size(); ++slot)
+    if (slot == 0 || !slots[slot].empty()) fetched.push_back(slot);
+  return fetched;
+}
+
 // Every slot that will be read is fetched at once, so a page waits for its slowest feed
-// rather than for the sum of them. Slot 1 is fetched even when its address is empty.
-FeedTexts FetchSlots(const NewsFeedSlots& slots) {
+// rather than for the sum of them.
+FeedTexts FetchSlots(const NewsFeedSlots& slots, const FeedProgressSink& progress) {
+  const std::vector<std::size_t> fetched = SlotsToFetch(slots);
+  std::vector<Text> addresses;
+  for (const std::size_t slot : fetched) addresses.push_back(slots[slot]);
+  FeedProgressReporter reporter(addresses, progress);
+  reporter.Start();
   FeedTexts feeds;
   std::vector<std::thread> fetchers;
-  fetchers.reserve(slots.size());
-  for (std::size_t slot = 0; slot < slots.size(); ++slot) {
-    if (slot > 0 && slots[slot].empty()) continue;
+  fetchers.reserve(fetched.size());
+  for (std::size_t feed = 0; feed < fetched.size(); ++feed) {
+    const auto fetch = [&feeds, &slots, &reporter, slot = fetched[feed], feed] {
+      feeds[slot] = FetchQuietly(slots[slot]);
+      reporter.FeedEnded(feed);
+    };
     try {
-      fetchers.emplace_back([&feeds, &slots, slot] { feeds[slot] = FetchQuietly(slots[slot]); });
+      fetchers.emplace_back(fetch);
     } catch (const std::system_error&) {
-      feeds[slot] = FetchQuietly(slots[slot]);  // no thread to be had: fetch it here
+      fetch();  // no thread to be had: fetch it here
     }
   }
   for (auto& fetcher : fetchers) fetcher.join();
@@ -145,19 +162,20 @@ int WriteNewsPages(const NewsItemStore& store, const Text& baseName, const Text&
   int written = 0;
   for (int page = 1; page <= pages; ++page) {
     const Text text = RenderNewsPage(store, page, pages, baseName, links, head, advert);
-    if (!WriteFileAtomically(baseName + std::to_string(page), text)) break;
+    // Pages can be built again at any time: they do not wait for the disk.
+    if (!WriteFileAtomically(baseName + std::to_string(page), text, Durability::kNoFlush)) break;
     ++written;
   }
   return written;
 }
 
 NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName,
-                               const Text& title) {
+                               const Text& title, const FeedProgressSink& progress) {
   NewsBuildResult result;
   try {
     // Builds of one base name would overwrite each other's pages: one after the other.
     const auto lock = LockBaseName(baseName);
-    FeedTexts feeds = FetchSlots(slots);
+    FeedTexts feeds = FetchSlots(slots, progress);
     if (feeds[0].empty()) {
       result.message = DownloadErrorMessage();
       return result;
@@ -165,9 +183,10 @@ NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName,
     NewsItemStore store;
     for (std::size_t slot = 0; slot < feeds.size(); ++slot) {
       if (slot > 0 && slots[slot].empty()) continue;
-      ParseFeed(store, feeds[slot]);
+      ParseFeed(store, feeds[slot], kMaxNewsItems);
       Text().swap(feeds[slot]);  // a parsed feed is not needed any more
     }
+    RemoveStaleTemporariesBeside(baseName);
     result.pagesWritten = WriteNewsPages(store, baseName, title);
   } catch (const std::exception&) {
     // Out of memory or the like: the build ends quietly with what it wrote.

@@ -5,11 +5,15 @@
 
 #include "news/news_feed_slots.h"
 #include "news/news_item_store.h"
+#include "pages/feed_progress.h"
 #include "text/text.h"
 
 namespace orvanta {
 
 inline constexpr int kNewsItemsPerPage = 10;
+// One build keeps the first this many items (100 pages): real feeds bring 20 to 100 each,
+// and a hostile one must not fill the disk with pages.
+inline constexpr int kMaxNewsItems = 1000;
 
 struct NewsBuildResult {
   // The download-error text the user must see (code page 936); set only when slot 1 failed,
@@ -19,9 +23,10 @@ struct NewsBuildResult {
 };
 
 // Fetches the slots concurrently, merges their items in slot order and writes the pages
-// baseName + "1", "2", ... relative to the current directory.
+// baseName + "1", "2", ... relative to the current directory. progress hears of the
+// downloads while they run, and never after the build returns.
 NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName,
-                               const Text& title);
+                               const Text& title, const FeedProgressSink& progress = {});
 NewsBuildResult BuildNewsPages(const Text& slot1, const Text& slot2, const Text& slot3,
                                const Text& slot4, const Text& slot5, const Text& slot6,
                                const Text& baseName, const Text& title);

@@ -3,6 +3,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "files/stale_temporaries.h"
 #include "files/write_file.h"
 #include "net/download.h"
 #include "net/download_error_message.h"
@@ -45,17 +46,18 @@ Text CMediaListBuilder::BuildMediaListPage(const Text& slot1, const Text& slot2,
                                            const Text& listFile, const Text& /*listFileAgain*/) {
   // Two builds of one list would otherwise race for the same file.
   const auto lock = LockBaseName(listFile);
+  RemoveStaleTemporariesBeside(listFile);
   const Text first = FetchPage(slot1);
   if (first.empty()) {
     if (showMessage_) showMessage_(DownloadErrorMessage());
     // A list file that cannot be written leaves the search page polling; nothing to add.
-    WriteFileAtomically(listFile, BuildMediaListFailureMarkup());
+    WriteFileAtomically(listFile, BuildMediaListFailureMarkup(), Durability::kNoFlush);
     return Text();
   }
   Text list = HarvestLinks(first);
   for (const Text* slot : {&slot2, &slot3, &slot4, &slot5, &slot6})
     if (!slot->empty()) list += HarvestLinks(FetchPage(*slot));
-  WriteFileAtomically(listFile, BuildMediaListMarkup(list));
+  WriteFileAtomically(listFile, BuildMediaListMarkup(list), Durability::kNoFlush);
   return list;
 }
 

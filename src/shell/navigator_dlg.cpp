@@ -11,6 +11,7 @@
 #include <string>
 
 #include "browser/browser_address.h"
+#include "files/stale_temporaries.h"
 #include "files/write_file.h"
 #include "gui/resource_images_ui.h"
 #include "gui/message_box_ui.h"
@@ -35,7 +36,7 @@ bool FileExists(std::string_view name) {
 // Writes a page file; a failure is told through the application's message box and the
 // caller then does not navigate.
 bool WritePageFile(std::string_view name, const Text& text) {
-  if (WriteFileAtomically(std::string(name), text)) return true;
+  if (WriteFileAtomically(std::string(name), text, Durability::kNoFlush)) return true;
   ShowAppMessageBox(Gbk("无法写入文件 ") + LocalFullName(name));
   return false;
 }
@@ -99,6 +100,8 @@ CNavigatorDlg::CNavigatorDlg()
 
   ::mkdir("sc", 0755);
   ::mkdir("temp", 0755);
+  RemoveStaleTemporaries("sc");  // what a killed earlier run left half-written
+  RemoveStaleTemporaries("temp");
   if (!FileExists(kLoadingPageFile)) WritePageFile(kLoadingPageFile, LoadingPageText());
 
   SetTitle("Orvanta V1.0");

@@ -78,7 +78,7 @@ bool RecordTypedUrl(const std::string& path, std::string_view address) {
   }
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-  return WriteFileAtomically(path, file);
+  return WriteFileAtomically(path, file, Durability::kFlushToDisk);
 }
 
 }  // namespace orvanta

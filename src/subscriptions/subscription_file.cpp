@@ -3,9 +3,8 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <memory>
 
+#include "files/read_file.h"
 #include "files/write_file.h"
 #include "subscriptions/subscription_entry.h"
 #include "text/code_page.h"
@@ -13,10 +12,9 @@
 namespace orvanta {
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+// Sixty keywords take a few kilobytes; a file far larger is not the program's list, and
+// reading it whole could exhaust memory.
+constexpr std::size_t kSubscriptionReadLimit = 16u << 20;
 
 // The path as the user knows it, in the code page of the messages.
 Text LocalName(const std::string& path) {
@@ -43,18 +41,11 @@ Text WriteErrorMessage(const std::string& path) {
   return before + LocalName(path) + after;
 }
 
-std::optional<Text> ReadWhole(const std::string& path) {
-  FileHandle file(std::fopen(path.c_str(), "rb"));
-  if (!file) return std::nullopt;
-  Text text;
-  char buffer[4096];
-  for (;;) {
-    const std::size_t count = std::fread(buffer, 1, sizeof buffer, file.get());
-    text.append(buffer, count);
-    if (count < sizeof buffer) break;
-  }
-  if (std::ferror(file.get())) return std::nullopt;
-  return text;
+// The file's bytes; nothing when it is too large to be the program's list.
+FileRead ReadListFile(const std::string& path) {
+  FileRead read = ReadRegularFile(path, kSubscriptionReadLimit + 1);
+  if (read.bytes && read.bytes->size() > kSubscriptionReadLimit) return FileRead{};
+  return read;
 }
 
 }  // namespace
@@ -78,21 +69,20 @@ bool EnsureSubscriptionFolder(const std::string& path) {
 }
 
 SubscriptionFileText ReadSubscriptionFile(const std::string& path) {
-  struct stat status;
-  if (::stat(path.c_str(), &status) != 0) {
-    // Only a file that is really absent gets the defaults; any other failure would have us
-    // write over a list we merely could not see.
-    if (errno != ENOENT) return {std::nullopt, ReadErrorMessage(path)};
-    if (!WriteFileAtomically(path, DefaultSubscriptionText()))
+  FileRead read = ReadListFile(path);
+  // Only a file that is really absent gets the defaults; a pipe, a folder or any other
+  // failure would have us write over a list we merely could not see.
+  if (!read.bytes && read.failure == FileReadFailure::kMissing) {
+    if (!WriteFileAtomically(path, DefaultSubscriptionText(), Durability::kFlushToDisk))
       return {std::nullopt, CreateErrorMessage(path)};
+    read = ReadListFile(path);
   }
-  std::optional<Text> text = ReadWhole(path);
-  if (!text) return {std::nullopt, ReadErrorMessage(path)};
-  return {std::move(text), Text()};
+  if (!read.bytes) return {std::nullopt, ReadErrorMessage(path)};
+  return {std::move(read.bytes), Text()};
 }
 
 std::optional<Text> WriteSubscriptionFile(const std::string& path, std::string_view text) {
-  if (WriteFileAtomically(path, text)) return std::nullopt;
+  if (WriteFileAtomically(path, text, Durability::kFlushToDisk)) return std::nullopt;
   return WriteErrorMessage(path);
 }
 

@@ -182,6 +182,17 @@ TEST_F(TopicNewsJobTest, WritesTenItemsAPageFromAllSixFeedsFetchedAtOnce) {
   EXPECT_NE(second.find("<a href='~astq22265291'>" + Gbk("上一页") + "</a>"), Text::npos);
 }
 
+TEST_F(TopicNewsJobTest, TellsTheProgressSinkOfAllSixFeeds) {
+  RouteTopicNine();
+  std::vector<FeedProgress> calls;
+  RunTopicNewsJob("9", [&](const FeedProgress& progress) { calls.push_back(progress); });
+  ASSERT_EQ(calls.size(), 7u);
+  EXPECT_EQ(calls.front().feedsDone, 0);
+  EXPECT_EQ(calls.front().pendingHost, Host(hosts::kBaiduNews));
+  EXPECT_EQ(calls.back().feedsDone, 6);
+  EXPECT_EQ(calls.back().feedsTotal, 6);
+}
+
 TEST_F(TopicNewsJobTest, RegionWithDeadFirstFeedShowsTheMessageAndWritesNothing) {
   server.Serve(Host(hosts::kBaiduNews), "/n?cmd=7&loc=2354&name=%C9%CF%BA%A3&tn=rss", "");
   server.ServeFixture(Host(hosts::kGoogleNewsChina), "/news?q=%C9%CF%BA%A3&output=rss&ie=UTF-8",

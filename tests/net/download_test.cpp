@@ -41,6 +41,19 @@ TEST(JoinLinesWithCrLf, EndsEveryLineWithCrLf) {
   for (const auto& c : cases) EXPECT_EQ(JoinLinesWithCrLf(c.body), c.expected) << c.what;
 }
 
+// A body arrives in pieces cut anywhere, a CR LF pair or a line feed included.
+TEST(AppendWithCrLf, JoinsABodyCutAnywhereLikeTheWholeBody) {
+  for (const std::string body : {"a\nbc\r\n\nd", "\n\n", "x\r", "ab\n"}) {
+    for (std::size_t cut = 0; cut <= body.size(); ++cut) {
+      Text joined;
+      AppendWithCrLf(joined, std::string_view(body).substr(0, cut));
+      AppendWithCrLf(joined, std::string_view(body).substr(cut));
+      EndLastLine(joined);
+      EXPECT_EQ(joined, JoinLinesWithCrLf(body)) << "cut at " << cut;
+    }
+  }
+}
+
 TEST(PrepareAddress, AcceptsOnlyWebAddresses) {
   EXPECT_EQ(PrepareAddress("http://a/b?q=1"), "http://a/b?q=1");
   EXPECT_EQ(PrepareAddress("HTTPS://a/"), "HTTPS://a/");
@@ -124,6 +137,28 @@ TEST_F(DownloadTest, WaitsForASlowBodyThatKeepsComing) {
   DownloadLimits limits;
   limits.stallTimeout = std::chrono::seconds(2);
   EXPECT_EQ(DownloadLines(server.Address("/slow"), limits), "abcd\r\n");
+}
+
+// A byte every 300 ms never trips the stall rule; only the bound on the whole transfer ends it.
+TEST_F(DownloadTest, GivesUpOnABodyThatTricklesPastTheWholeTransferBound) {
+  std::atomic<bool> release{false};
+  server.Route("", "/trickle", [&](const httplib::Request&, httplib::Response& response) {
+    response.set_chunked_content_provider("application/octet-stream", [&](size_t offset, httplib::DataSink& sink) {
+      if (offset > 0) std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      if (offset == 40 || release) {
+        sink.done();
+        return true;
+      }
+      sink.write("x", 1);
+      return true;
+    });
+  });
+  DownloadLimits limits;
+  limits.stallTimeout = std::chrono::seconds(1);
+  limits.transferTimeout = std::chrono::seconds(2);
+  // Unbounded, the whole body would come in after 12 s.
+  EXPECT_EQ(DownloadLines(server.Address("/trickle"), limits), "");
+  release = true;
 }
 
 TEST(Download, FailsOnDeadAddresses) {

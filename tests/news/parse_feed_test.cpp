@@ -72,6 +72,23 @@ TEST(ParseFeed, AppendsBehindWhatTheStoreHolds) {
   EXPECT_EQ(store.titles[1], "b");
 }
 
+TEST(ParseFeed, StopsWhenTheStoreHoldsItsLimit) {
+  const Text three = "<item><title>a</title></item><item><title>b</title></item>"
+                     "<item><title>c</title></item>";
+  NewsItemStore store;
+  ParseFeed(store, three, 2);
+  EXPECT_EQ(store.titles, (TextArray{"a", "b"}));
+  ParseFeed(store, three, 4);
+  EXPECT_EQ(store.titles, (TextArray{"a", "b", "a", "b"})) << "only the room that is left";
+  ParseFeed(store, three, 4);
+  EXPECT_EQ(store.titles.size(), 4u) << "a full store takes nothing";
+  EXPECT_EQ(store.descriptions.size(), 4u);
+
+  NewsItemStore dollars;
+  ParseFeed(dollars, Text(1 << 20, '$'), 1000);
+  EXPECT_EQ(dollars.titles.size(), 1000u) << "a feed of nothing but item marks";
+}
+
 TEST(ParseFeed, ReadsSinaFeedsInGbk) {
   const NewsItemStore store = Parse(ReadFixture("sina_gbk_cdata_redirect_links.xml", false));
   ASSERT_EQ(store.titles.size(), 2u);

@@ -1,7 +1,11 @@
 #include "pages/build_news_pages.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
@@ -20,6 +24,7 @@ namespace orvanta {
 namespace {
 
 using orvanta::testing::LoopbackServer;
+using orvanta::testing::ProxyEnvironment;
 
 // Each test writes its pages into a fresh folder of its own.
 class ScratchFolder {
@@ -231,6 +236,81 @@ TEST_F(BuildNewsPagesTest, FetchesAllSlotsAtOnce) {
   for (int slot = 1; slot < kSlots - 1; ++slot)
     EXPECT_LT(first.find(">s" + std::to_string(slot) + " 2</a>"),
               first.find(">s" + std::to_string(slot + 1) + " 1</a>"));
+}
+
+TEST_F(BuildNewsPagesTest, KeepsTheFirstThousandItemsInOneHundredPages) {
+  server.Serve("", "/one", Feed("one", 600));
+  server.Serve("", "/two", Feed("two", 600));
+  server.Serve("", "/three", Feed("three", 5));
+  const NewsBuildResult result =
+      BuildNewsPages({At("/one"), At("/two"), At("/three"), "", "", ""}, folder.File("b"), "T");
+  EXPECT_EQ(result.pagesWritten, 100);
+  const Text last = folder.Read("b100");
+  EXPECT_NE(last.find(">two 400</a>"), Text::npos);
+  EXPECT_EQ(last.find(">two 401</a>"), Text::npos);
+  EXPECT_FALSE(folder.Has("b101"));
+}
+
+TEST_F(BuildNewsPagesTest, ClearsWhatAKilledWriterLeftBesideItsPages) {
+  const pid_t writer = fork();
+  if (writer == 0) _exit(0);
+  waitpid(writer, nullptr, 0);
+  const std::string stale = "b1.tmp" + std::to_string(writer) + "-0";
+  const std::string live = "b1.tmp" + std::to_string(getpid()) + "-999999";
+  std::ofstream(folder.File(stale)) << "torn";
+  std::ofstream(folder.File(live)) << "another job's";
+  server.Serve("", "/one", Feed("one", 1));
+  BuildNewsPages({At("/one"), "", "", "", "", ""}, folder.File("b"), "T");
+  EXPECT_FALSE(folder.Has(stale));
+  EXPECT_TRUE(folder.Has(live));
+}
+
+// Three feeds; the one in slot 2 answers only once the sink has heard of the other two.
+TEST_F(BuildNewsPagesTest, ReportsEachFeedAsItEndsNamingOneStillOut) {
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::vector<FeedProgress> calls;
+  std::atomic<int> inside{0};
+  bool overlapped = false;
+  for (const char* host : {"fast-one.example", "fast-two.example"})
+    server.Serve(host, "/rss", Feed(host, 1));
+  server.Route("slow.example", "/rss", [&](const httplib::Request&, httplib::Response& response) {
+    std::unique_lock<std::mutex> lock(mutex);
+    changed.wait_for(lock, std::chrono::seconds(10),
+                     [&] { return !calls.empty() && calls.back().feedsDone == 2; });
+    response.set_content(Feed("slow", 1), "text/xml");
+  });
+  ProxyEnvironment proxy(server.Address(""));
+  const FeedProgressSink sink = [&](const FeedProgress& progress) {
+    if (++inside > 1) overlapped = true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));  // room for a second caller
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      calls.push_back(progress);
+    }
+    changed.notify_all();
+    --inside;
+  };
+  const NewsBuildResult result = BuildNewsPages(
+      {"http://fast-one.example/rss", "http://slow.example:80/rss", "", "",
+       "http://fast-two.example/rss", ""},
+      folder.File("b"), "T", sink);
+  EXPECT_EQ(result.pagesWritten, 1);
+  EXPECT_FALSE(overlapped);
+  ASSERT_EQ(calls.size(), 4u);
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(calls[k].feedsDone, k);
+    EXPECT_EQ(calls[k].feedsTotal, 3);
+  }
+  EXPECT_EQ(calls[0].pendingHost, "fast-one.example") << "the first slot, before anything ended";
+  EXPECT_EQ(calls[2].pendingHost, "slow.example");
+  EXPECT_EQ(calls[3].pendingHost, "") << "nothing left";
+}
+
+TEST(FeedProgressStatusText, CountsAndNamesTheHost) {
+  EXPECT_EQ(FeedProgressStatusText({4, 6, "news.sohu.com"}),
+            "\xD5\xFD\xD4\xDA\xB6\xC1\xC8\xA1 4/6 news.sohu.com \xA1\xAD");  // 正在读取 … in GBK
+  EXPECT_EQ(FeedProgressStatusText({6, 6, ""}), Gbk("正在读取 6/6 …"));
 }
 
 }  // namespace

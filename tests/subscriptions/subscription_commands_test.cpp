@@ -1,5 +1,8 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "subscriptions/scratch_folder.h"
@@ -39,6 +42,37 @@ TEST(SubscriptionCommands, ReportUsageErrors) {
   EXPECT_EQ(RunCli({"unsubscribe", "a", "b"}, "", folder.Path()).status, 2);
   EXPECT_EQ(RunCli({"subscriptions", "a"}, "", folder.Path()).status, 2);
   EXPECT_FALSE(folder.HasFile());
+}
+
+// A pipe with no writer used to hold the open for ever, and a missing-file test that mistook
+// it for absence would have written the defaults over it.
+TEST(SubscriptionCommands, AnswerAtOnceWhenTheListIsNoRegularFile) {
+  namespace fs = std::filesystem;
+  struct Kind {
+    const char* what;
+    void (*make)(const std::string& path);
+    fs::file_type type;
+  };
+  const Kind kinds[] = {
+      {"named pipe", [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); },
+       fs::file_type::fifo},
+      {"folder", [](const std::string& path) { fs::create_directory(path); },
+       fs::file_type::directory},
+  };
+  const std::vector<std::string> commands[] = {
+      {"subscriptions"}, {"subscribe", "体育"}, {"unsubscribe", "社会"}};
+  const std::string message = Gbk("无法读取订阅文件“sc/jzxml”。\n");
+  for (const Kind& kind : kinds) {
+    orvanta::testing::SubscriptionFolder folder;
+    kind.make(folder.File());
+    for (const auto& command : commands) {
+      const auto result = RunCli(command, "", folder.Path(), std::chrono::seconds(10));
+      ASSERT_FALSE(result.timedOut) << kind.what << ", " << command[0];
+      EXPECT_EQ(result.status, 1) << kind.what << ", " << command[0];
+      EXPECT_EQ(result.out + result.err, message) << kind.what << ", " << command[0];
+      EXPECT_EQ(fs::symlink_status(folder.File()).type(), kind.type) << kind.what;
+    }
+  }
 }
 
 }  // namespace

@@ -1,19 +1,24 @@
 // Runs the real orvanta-cli as a child process.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 namespace orvanta::testing {
 
 struct CliResult {
-  int status = -1;
-  std::string out;  // standard output, raw bytes
+  int status = -1;     // -1 when the child did not exit by itself
+  std::string out;     // standard output, raw bytes
+  std::string err;     // standard error, raw bytes
+  bool timedOut = false;
 };
 
 // Arguments are passed as they are (UTF-8); input goes to standard input. workingDirectory
-// empty means the test's own.
+// empty means the test's own. A child still running after bound is killed, so that a hang
+// fails the test instead of holding the whole run.
 CliResult RunCli(const std::vector<std::string>& arguments, const std::string& input = "",
-                 const std::string& workingDirectory = "");
+                 const std::string& workingDirectory = "",
+                 std::chrono::milliseconds bound = std::chrono::seconds(60));
 
 }  // namespace orvanta::testing

@@ -40,6 +40,31 @@ TEST(SplitText, JudgesEachRestOnItsOwnBoundaries) {
   EXPECT_EQ(pieces, (TextArray{"a", "b", "c"}));
 }
 
+TEST(SplitTextFirst, GivesTheFirstPiecesOfTheWholeSplit) {
+  struct FirstCase {
+    const char* what;
+    std::string source;
+    std::size_t count;
+    TextArray expected;
+  };
+  const FirstCase cases[] = {
+      {"none asked for", "x#y", 0, {}},
+      {"the last piece ends at the next delimiter", "x#y#z", 2, {"x", "y"}},
+      {"one piece of many", "x#y#z", 1, {"x"}},
+      {"exactly all", "x#y#z", 3, {"x", "y", "z"}},
+      {"more asked for than there are", "x#y", 5, {"x", "y"}},
+      {"an empty piece at the cut", "a##b", 2, {"a", ""}},
+      {"empty source still gives one blank", "", 1, {" "}},
+  };
+  for (const auto& c : cases) {
+    TextArray pieces{"old"};
+    SplitTextFirst(c.source, pieces, "#", c.count);
+    TextArray expected{"old"};
+    expected.insert(expected.end(), c.expected.begin(), c.expected.end());
+    EXPECT_EQ(pieces, expected) << c.what;
+  }
+}
+
 TEST(ItemAt, GivesTheEmptyTextOutsideTheArray) {
   const TextArray array{"a", "b"};
   EXPECT_EQ(ItemAt(array, 1), "b");
