@@ -22,6 +22,7 @@
 #include "jobs/link_route.h"
 #include "jobs/media_list_job.h"
 #include "jobs/news_jobs.h"
+#include "pages/feed_progress.h"
 #include "pages/page_files.h"
 #include "subscriptions/change_subscription.h"
 #include "subscriptions/subscription_file.h"
@@ -405,8 +406,16 @@ void CBrowserPageDlg::StartPageJob(int number, int kind) {
   const Text subject = m_strSubject;
   const std::weak_ptr<bool> alive = m_pAlive;
   const int ticket = m_nLoadingTicket;
-  auto finishWhenDone = [this, alive, ticket](NewsJobResult result) -> std::function<void()> {
-    return [this, alive, ticket, result = std::move(result)] {
+  CPageHost* host = m_pHost;
+  // The window's status line follows the feeds as they come in.
+  const FeedProgressSink progress = [alive, host](const FeedProgress& now) {
+    PostToWindowThread([alive, host, text = FeedProgressStatusText(now)] {
+      if (!alive.expired() && host) host->ShowJobProgress(text);
+    });
+  };
+  auto finishWhenDone = [this, alive, ticket, host](NewsJobResult result) -> std::function<void()> {
+    return [this, alive, ticket, host, result = std::move(result)] {
+      if (host) host->EndJobProgress();
       if (result.sourcesReport) ShowJobMessageBox(*result.sourcesReport, {});
       if (!result.message) return FinishNewsJob(ticket, result);
       // The box holds no window; the page may be gone by the time it is closed.
@@ -416,8 +425,8 @@ void CBrowserPageDlg::StartPageJob(int number, int kind) {
     };
   };
   if (kind == 1) {
-    StartDetachedJob(alive, [subject, finishWhenDone] {
-      return finishWhenDone(RunKeywordNewsJob(subject));
+    StartDetachedJob(alive, [subject, progress, finishWhenDone] {
+      return finishWhenDone(RunKeywordNewsJob(subject, progress));
     });
   } else if (kind == 3) {
     const MediaListSources sources{m_strSource1, m_strSource2, m_strSource3, m_strSource4,
@@ -427,8 +436,8 @@ void CBrowserPageDlg::StartPageJob(int number, int kind) {
       return {};
     });
   } else {
-    StartDetachedJob(alive, [subject, finishWhenDone] {
-      return finishWhenDone(RunTopicNewsJob(subject));
+    StartDetachedJob(alive, [subject, progress, finishWhenDone] {
+      return finishWhenDone(RunTopicNewsJob(subject, progress));
     });
   }
 }

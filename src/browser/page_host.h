@@ -17,6 +17,10 @@ class CPageHost {
   virtual void ShowAddress(const std::string& address) = 0;
   // Texts in code page 936.
   virtual void SetStatusLineText(const Text& text) = 0;
+  // A running job's progress shows in the status line until the job ends; then the line
+  // returns to its last ordinary text.
+  virtual void ShowJobProgress(const Text& text) = 0;
+  virtual void EndJobProgress() = 0;
   // Only the main window carries the page buttons; its caption never follows page titles.
   virtual bool HasPageButtons() const = 0;
   virtual void SetCaptionText(const Text& text) = 0;

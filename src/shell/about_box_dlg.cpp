@@ -7,6 +7,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/utils.h>
+#include <wx/weakref.h>
 
 #include "gui/widget_text_ui.h"
 #include "shell/about_box_texts.h"
@@ -48,8 +49,11 @@ CAboutBoxDlg::CAboutBoxDlg(wxWindow* parent)
                           wxDefaultSize, wxBU_EXACTFIT);
   ok->SetFont(m_font);
   ok->SetSize(ToWx(texts.okRect));
-  ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_OK); });
+  ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Close(); });
   SetAffirmativeId(texts.okId);
+  SetEscapeId(texts.okId);
+  // Shown, not run: the windows it opens and the tray menu stay usable while it is up.
+  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Destroy(); });
   for (wxWindow* child : GetChildren())
     if (AboutBoxShowsHand(child->GetId())) child->SetCursor(wxCursor(wxCURSOR_HAND));
   CentreOnParent();
@@ -101,8 +105,12 @@ CSmallAboutDlg::CSmallAboutDlg(wxWindow* parent)
 }
 
 void ShowAboutBox(wxWindow* parent) {
-  CAboutBoxDlg dialog(parent);
-  dialog.ShowModal();
+  static wxWeakRef<CAboutBoxDlg> shown;
+  if (!shown || !shown->IsShown()) {  // a closed box is hidden until it is deleted
+    shown = new CAboutBoxDlg(parent);
+    shown->Show();
+  }
+  shown->Raise();
 }
 
 void ShowSmallAboutBox(wxWindow* parent) {

@@ -26,6 +26,7 @@ class CSmallAboutDlg : public wxDialog {
   explicit CSmallAboutDlg(wxWindow* parent);
 };
 
+// One About box at a time; a second command brings it to the front.
 void ShowAboutBox(wxWindow* parent);
 void ShowSmallAboutBox(wxWindow* parent);
 

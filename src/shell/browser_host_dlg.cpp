@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 
+#include "files/status_mirror.h"
 #include "gui/resource_images_ui.h"
 #include "gui/widget_text_ui.h"
 #include "search/web_search.h"
@@ -54,7 +55,9 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
   m_pKeyword->SetBackgroundColour(wxColour(18, 32, 65));
   m_pStatus->SetForegroundColour(wxColour(151, 196, 229));
   m_pStatus->SetBackgroundColour(wxColour(28, 106, 168));
-  m_pStatus->ChangeValue("  Orvanta");
+  // Shown, not mirrored: which window this is is known only once it is made.
+  m_strStatusText = "  Orvanta";
+  m_pStatus->ChangeValue(FromLocal(m_strStatusText));
   m_pGo->SetCursor(wxCursor(wxCURSOR_HAND));
   m_pSearch->SetCursor(wxCursor(wxCURSOR_HAND));
 
@@ -62,7 +65,7 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
     m_nFocusField = 1;
     if (ToLocalText(m_pAddress->GetValue()) == AddressPlaceholder()) {
       m_pAddress->ChangeValue(wxEmptyString);
-      m_pStatus->ChangeValue(wxEmptyString);
+      SetStatusLineText(Text());
     }
     event.Skip();
   });
@@ -70,7 +73,7 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
     m_nFocusField = 2;
     if (ToLocalText(m_pKeyword->GetValue()) == KeywordPlaceholder()) {
       m_pKeyword->ChangeValue(wxEmptyString);
-      m_pStatus->ChangeValue(wxEmptyString);
+      SetStatusLineText(Text());
     }
     event.Skip();
   });
@@ -113,16 +116,24 @@ void CBrowserHostDlg::ShowAddress(const std::string& address) {
 }
 
 void CBrowserHostDlg::SetStatusLineText(const Text& text) {
+  m_strStatusText = text;
+  DisplayStatus(text);
+}
+
+void CBrowserHostDlg::ShowJobProgress(const Text& text) { DisplayStatus(text); }
+
+void CBrowserHostDlg::EndJobProgress() { DisplayStatus(m_strStatusText); }
+
+void CBrowserHostDlg::DisplayStatus(const Text& text) {
   m_pStatus->ChangeValue(FromLocal(text));
+  // Only the main window's line is mirrored; a mirror that cannot be written costs nothing.
+  if (HasPageButtons()) MirrorStatusText(text);
 }
 
 void CBrowserHostDlg::SetCaptionText(const Text& text) { SetTitle(FromLocal(text)); }
 
 CBrowserPageDlg& CBrowserHostDlg::OpenSecondaryWindow() {
-  CBrowserWindowDlg* window = CBrowserWindowDlg::Open();
-  window->Page().ShowTreePanel(0);
-  window->Show();
-  return window->Page();
+  return CBrowserWindowDlg::OpenShown()->Page();
 }
 
 void CBrowserHostDlg::OnGo() {
@@ -135,7 +146,7 @@ void CBrowserHostDlg::OnGo() {
     RecordTypedUrl(TypedUrlHistoryPath(), address);
   } else {
     m_pAddress->ChangeValue(FromLocal(AddressPlaceholder()));
-    m_pStatus->ChangeValue(FromLocal(Text("  ") + AddressPlaceholder()));
+    SetStatusLineText(Text("  ") + AddressPlaceholder());
   }
 }
 

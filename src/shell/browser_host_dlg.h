@@ -36,6 +36,8 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   // CPageHost
   void ShowAddress(const std::string& address) override;
   void SetStatusLineText(const Text& text) override;
+  void ShowJobProgress(const Text& text) override;
+  void EndJobProgress() override;
   void SetCaptionText(const Text& text) override;
   CBrowserPageDlg& OpenSecondaryWindow() override;
 
@@ -56,6 +58,8 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   // Ctrl+W: a secondary window closes; the main window stays.
   virtual void OnCloseKey() {}
   void FitPageToTab();
+  // Every change of the status line goes here.
+  void DisplayStatus(const Text& text);
   void ReselectEngine();
 
   wxBitmapButton* m_pGo = nullptr;
@@ -69,6 +73,8 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   wxFont m_inputFont;
   wxFont m_statusFont;
   int m_nFocusField = 1;
+  // What the status line says when no job is reporting.
+  Text m_strStatusText;
   int m_nEngineIndex = 0;
   // Offers the typed addresses, read once when the window is made.
   CTextCompleter m_completer;

@@ -9,11 +9,18 @@ namespace orvanta {
 
 CBrowserWindowDlg* CBrowserWindowDlg::Open() { return new CBrowserWindowDlg(); }
 
-CBrowserWindowDlg* CBrowserWindowDlg::OpenAt(const std::string& address) {
+CBrowserWindowDlg* CBrowserWindowDlg::OpenShown() {
   CBrowserWindowDlg* window = Open();
-  window->Page().Browser().Navigate(address);
   window->Page().ShowTreePanel(0);
   window->Show();
+  // A new window comes to the front with the keyboard, as any browser's does.
+  window->Raise();
+  return window;
+}
+
+CBrowserWindowDlg* CBrowserWindowDlg::OpenAt(const std::string& address) {
+  CBrowserWindowDlg* window = OpenShown();
+  window->Page().Browser().Navigate(address);
   return window;
 }
 

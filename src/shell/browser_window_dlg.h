@@ -12,6 +12,8 @@ class CBrowserWindowDlg : public CBrowserHostDlg {
   // Creates a window that owns itself; the caller navigates its page (or hands its control
   // to a new-window request), hides the tree and shows it.
   static CBrowserWindowDlg* Open();
+  // A window with its tree hidden, shown in front.
+  static CBrowserWindowDlg* OpenShown();
   // Opens a window on address, with its tree hidden, and shows it.
   static CBrowserWindowDlg* OpenAt(const std::string& address);
 

@@ -113,6 +113,7 @@ CNavigatorDlg::CNavigatorDlg()
     Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunMenuCommand(event.GetId()); }, command);
   Bind(wxEVT_RIGHT_DOWN, &CNavigatorDlg::OnRightDown, this);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowSmallAboutBox(this); }, kSmallAboutCommand);
+  DisplayStatus(m_strStatusText);
   OnNewsButton();
 }
 

@@ -1,7 +1,8 @@
-// The About boxes opened from the main window's menus, shown modally as the user sees them.
+// The About boxes opened from the main window's menus, as the user sees them.
 #include <gtest/gtest.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
+#include <wx/uiaction.h>
 
 #include <algorithm>
 #include <functional>
@@ -22,12 +23,14 @@ namespace {
 
 using testing::Press;
 using testing::U;
+using testing::WaitFor;
 using testing::WhenShown;
 
 std::vector<CBrowserWindowDlg*> SecondaryWindows() {
   std::vector<CBrowserWindowDlg*> windows;
   for (wxWindow* window : wxTopLevelWindows)
-    if (auto* secondary = dynamic_cast<CBrowserWindowDlg*>(window)) windows.push_back(secondary);
+    if (auto* secondary = dynamic_cast<CBrowserWindowDlg*>(window))
+      if (!secondary->IsBeingDeleted()) windows.push_back(secondary);
   return windows;
 }
 
@@ -46,7 +49,19 @@ class AboutBoxes : public ::testing::Test {
   }
   void TearDown() override {
     for (CBrowserWindowDlg* secondary : SecondaryWindows()) secondary->Destroy();
+    if (CAboutBoxDlg* box = ShownAboutBox()) box->Destroy();
     window_->Destroy();
+  }
+
+  CAboutBoxDlg* ShownAboutBox() {
+    for (wxWindow* window : wxTopLevelWindows)
+      if (auto* box = dynamic_cast<CAboutBoxDlg*>(window))
+        if (box->IsShown() && !box->IsBeingDeleted()) return box;
+    return nullptr;
+  }
+  void RunCommand(int command) {
+    wxCommandEvent event(wxEVT_MENU, command);
+    window_->GetEventHandler()->ProcessEvent(event);
   }
 
   // Runs a menu command of the main window whose modal dialog act must end; a dialog still
@@ -77,41 +92,71 @@ class AboutBoxes : public ::testing::Test {
 
 TEST_F(AboutBoxes, MenuCommandShowsTheTextsAndTheBlogTwiceOpensTwoWindows) {
   const AboutBoxTexts& texts = GetAboutBoxTexts();
-  std::vector<wxString> shown;
-  wxString title;
-  RunMenuCommand<CAboutBoxDlg>(kAboutCommand, [&](CAboutBoxDlg& dialog) {
-    title = dialog.GetTitle();
-    shown = StaticTexts(dialog);
-    Press(&dialog, texts.links[0].id);
-    Press(&dialog, texts.links[0].id);
-    // The box stays open while its windows live on their own.
-    EXPECT_TRUE(dialog.IsModal());
-    Press(&dialog, texts.okId);
-  });
-  EXPECT_EQ(title, "Orvanta");
+  RunCommand(kAboutCommand);
+  CAboutBoxDlg* box = ShownAboutBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->GetTitle(), "Orvanta");
+  const std::vector<wxString> shown = StaticTexts(*box);
   for (const AboutStaticText& line : texts.statics)
     EXPECT_NE(std::find(shown.begin(), shown.end(), FromLocal(line.text)), shown.end())
         << line.id;
+  Press(box, texts.links[0].id);
+  Press(box, texts.links[0].id);
+  // The box stays open while its windows live on their own.
+  EXPECT_EQ(ShownAboutBox(), box);
   const std::vector<CBrowserWindowDlg*> opened = SecondaryWindows();
   ASSERT_EQ(opened.size(), 2u);
   for (CBrowserWindowDlg* secondary : opened) {
     EXPECT_TRUE(secondary->IsShown());
     EXPECT_EQ(secondary->Page().TreeShown(), 0);
   }
+  Press(box, texts.okId);
+  EXPECT_TRUE(WaitFor([&] { return ShownAboutBox() == nullptr; }, 3000));
   EXPECT_TRUE(messages_.shown().empty());
 }
 
 TEST_F(AboutBoxes, ClosingByTheCloseBoxLeavesTheBoxReadyLikeOk) {
-  int showings = 0;
-  RunMenuCommand<CAboutBoxDlg>(kAboutCommand, [&](CAboutBoxDlg& dialog) {
-    ++showings;
-    dialog.Close();
+  RunCommand(kAboutCommand);
+  ASSERT_NE(ShownAboutBox(), nullptr);
+  ShownAboutBox()->Close();
+  ASSERT_TRUE(WaitFor([&] { return ShownAboutBox() == nullptr; }, 3000));
+  RunCommand(kAboutCommand);
+  // A second command while it is up shows the same box, not another.
+  RunCommand(kAboutCommand);
+  ASSERT_NE(ShownAboutBox(), nullptr);
+  Press(ShownAboutBox(), GetAboutBoxTexts().okId);
+  EXPECT_TRUE(WaitFor([&] { return ShownAboutBox() == nullptr; }, 3000));
+}
+
+TEST_F(AboutBoxes, AWindowOpenedFromTheAboutBoxIsAliveWhileTheBoxStaysOpen) {
+  // The caption's menu button, then the first item of its menu, 关于, chosen by key while the
+  // menu holds the event loop.
+  wxTimer chooser;
+  chooser.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+    wxUIActionSimulator keys;
+    keys.Char(WXK_DOWN);
+    keys.Char(WXK_RETURN);
   });
-  RunMenuCommand<CAboutBoxDlg>(kAboutCommand, [&](CAboutBoxDlg& dialog) {
-    ++showings;
-    Press(&dialog, GetAboutBoxTexts().okId);
-  });
-  EXPECT_EQ(showings, 2);
+  chooser.StartOnce(500);
+  testing::ClickPointer(window_, 710, 10);
+  ASSERT_TRUE(WaitFor([&] { return ShownAboutBox() != nullptr; }, 5000));
+  CAboutBoxDlg* box = ShownAboutBox();
+  testing::ClickWindow(box->FindWindow(GetAboutBoxTexts().links[0].id));
+  ASSERT_TRUE(WaitFor([] { return SecondaryWindows().size() == 1; }, 5000));
+  CBrowserWindowDlg* opened = SecondaryWindows()[0];
+  // It comes to the front with the keyboard.
+  EXPECT_TRUE(WaitFor([&] { return opened->IsActive(); }, 5000));
+  // Once its page has settled, it takes keys while the box is up, and it closes.
+  EXPECT_TRUE(WaitFor([&] { return opened->Page().Browser().LoadCount() > 0; }, 10000));
+  testing::ClickWindow(opened->AddressBox());
+  testing::PressKey('a', wxMOD_CONTROL);
+  testing::TypeText("typed");
+  EXPECT_TRUE(WaitFor([&] { return opened->AddressBox()->GetValue() == "typed"; }, 3000))
+      << opened->AddressBox()->GetValue();
+  testing::PressKey('w', wxMOD_CONTROL);
+  EXPECT_TRUE(WaitFor([] { return SecondaryWindows().empty(); }, 5000));
+  EXPECT_EQ(ShownAboutBox(), box);
+  Press(box, GetAboutBoxTexts().okId);
 }
 
 TEST_F(AboutBoxes, SystemMenuCommandShowsTheSmallAboutDialog) {
