@@ -242,6 +242,9 @@ void CNavigatorDlg::RunMenuCommand(int command) {
 }
 
 void CNavigatorDlg::OnHoverTimer(wxTimerEvent&) {
+  // Focusing a control of a window in the background would bring that window to the front
+  // over whatever the user is reading: only the active window lights its buttons.
+  if (!IsActive()) return;
   wxWindow* under = wxFindWindowAtPoint(wxGetMousePosition());
   for (wxWindow* button : {m_pNews, m_pVideo, m_pImage, m_pMusic}) {
     if (button && button == under && wxWindow::FindFocus() != button) button->SetFocus();
