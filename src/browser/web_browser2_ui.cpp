@@ -17,6 +17,9 @@ namespace orvanta {
 namespace {
 
 constexpr int kCrashReloadDelayMs = 1000;
+// The crash page's link: the engine will not load a page's own address from a page shown in
+// its place, so the control loads it itself.
+constexpr const char* kCrashRetryUrl = "orvanta://retry/";
 constexpr double kZoomStep = 1.1;
 
 Text ToLocal(const wxString& text) {
@@ -141,7 +144,16 @@ void CWebBrowser2::Stop() {
 }
 
 void CWebBrowser2::Refresh() {
-  if (m_pView) m_pView->Reload();
+  // The crash page stands under the crashed page's address: refreshing it tries the page.
+  if (m_bShowingCrashPage && CurrentUrl() == m_strCrashedUrl)
+    RetryCrashedPage();
+  else if (m_pView)
+    m_pView->Reload();
+}
+
+void CWebBrowser2::RetryCrashedPage() {
+  m_bShowingCrashPage = false;
+  if (m_pView) m_pView->LoadURL(wxString::FromUTF8(m_strCrashedUrl));
 }
 
 void CWebBrowser2::ExecWB(int command, int /*option*/) {
@@ -213,10 +225,11 @@ void CWebBrowser2::OnWebProcessTerminated() {
 void CWebBrowser2::ShowCrashPage() {
   WebKitWebView* native = NativeView(m_pView);
   if (native == nullptr) return;
-  Text page = BuildCrashPage(m_strCrashedUrl);
+  Text page = BuildCrashPage(kCrashRetryUrl);
   LocalToUtf8(page);
-  // Shown in the crashed page's place, so a later refresh tries the page itself.
-  webkit_web_view_load_alternate_html(native, page.c_str(), m_strCrashedUrl.c_str(), nullptr);
+  // Under the crashed page's address, so that the address box still names the page.
+  webkit_web_view_load_html(native, page.c_str(), m_strCrashedUrl.c_str());
+  m_bShowingCrashPage = true;
 }
 
 void CWebBrowser2::ReportCommandState() {
@@ -245,6 +258,11 @@ void CWebBrowser2::OnNewWindow(wxWebViewEvent& event) {
 }
 
 void CWebBrowser2::OnNavigating(wxWebViewEvent& event) {
+  if (event.GetURL() == kCrashRetryUrl) {
+    event.Veto();
+    RetryCrashedPage();
+    return;
+  }
   m_pEvents->OnBeforeNavigate2(ToLocal(event.GetURL()));
 }
 

@@ -92,6 +92,7 @@ class CWebBrowser2 {
   void ReportCommandState();
   void SaveAs();
   void ShowCrashPage();
+  void RetryCrashedPage();
 
   void OnNewWindow(wxWebViewEvent& event);
   void OnNavigating(wxWebViewEvent& event);
@@ -110,6 +111,7 @@ class CWebBrowser2 {
   // The page comes back a moment after its process died, once the engine has noticed.
   wxTimer m_reloadTimer;
   std::string m_strCrashedUrl;
+  bool m_bShowingCrashPage = false;
 };
 
 }  // namespace orvanta

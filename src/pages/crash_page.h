@@ -7,8 +7,8 @@
 
 namespace orvanta {
 
-// A complete GBK document that says the page could not be shown and links to address (as
-// the engine names it) to try again.
-Text BuildCrashPage(std::string_view address);
+// A complete GBK document that says the page could not be shown, with a link to retryAddress
+// (as the engine names it) to try again.
+Text BuildCrashPage(std::string_view retryAddress);
 
 }  // namespace orvanta

@@ -3,12 +3,19 @@
 #include <gtest/gtest.h>
 #include <wx/uiaction.h>
 
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "browser/browser_address.h"
 #include "browser/browser_page_dlg.h"
+#include "browser/crash_reload_policy.h"
 #include "jobs/news_jobs.h"
 #include "net/service_hosts.h"
 #include "search/resolve_search_link.h"
@@ -229,6 +236,42 @@ TEST_F(PageRoad, TypedAddressesWithChineseCharactersOpen) {
   testing::ClickWindow(window_->GoButton());
   ASSERT_TRUE(WaitFor([&] { return !asked.empty(); }));
   EXPECT_EQ(asked[0], "http://xn--fsqu00a.xn--0zwm56d/%E8%B7%AF%E5%BE%84?q=%E4%B8%AD%E6%96%87");
+}
+
+// Kills every web process of this program the way a crash ends it; how many there were.
+int KillWebProcesses() {
+  int killed = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    std::ifstream stat(entry.path() / "stat");
+    std::string pid, name;
+    char state = 0;
+    long parent = 0;
+    if (!(stat >> pid >> name >> state >> parent) || parent != ::getpid()) continue;
+    if (name.find("WebKitWebProces") == std::string::npos) continue;
+    if (::kill(std::stoi(pid), SIGKILL) == 0) ++killed;
+  }
+  return killed;
+}
+
+TEST_F(PageRoad, ThePageComesBackAfterItsWebProcessDies) {
+  const auto started = std::chrono::steady_clock::now();
+  for (int crash = 1; crash <= CCrashReloadPolicy::kReloadsPerMinute; ++crash) {
+    const int loads = page().Browser().LoadCount();
+    ASSERT_GT(KillWebProcesses(), 0);
+    const auto killed = std::chrono::steady_clock::now();
+    ASSERT_TRUE(WaitFor([&] { return page().Browser().LoadCount() > loads; }, 15000)) << crash;
+    ASSERT_TRUE(WaitFor([&] { return !testing::PageElementRect(page(), kSearchBox).IsEmpty(); }))
+        << crash;
+    std::printf("page back %lld ms after its web process was killed\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                           std::chrono::steady_clock::now() - killed).count()));
+  }
+  // A fourth crash within the minute: the program's own page, with a way to try again.
+  ASSERT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(50));
+  ASSERT_GT(KillWebProcesses(), 0);
+  ASSERT_TRUE(WaitFor([&] { return TitleIs("网页显示已中断"); }, 15000));
+  testing::ClickPageElement(page(), LinkNamed("重新载入此网页"));
+  ASSERT_TRUE(WaitFor([&] { return !testing::PageElementRect(page(), kSearchBox).IsEmpty(); }));
 }
 
 }  // namespace
