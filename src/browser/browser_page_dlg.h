@@ -11,6 +11,7 @@
 
 #include "browser/page_host.h"
 #include "browser/web_browser2_ui.h"
+#include "gui/band_picture_ui.h"
 #include "text/text.h"
 
 namespace orvanta {
@@ -23,7 +24,8 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
     kTreeId = 1010, kBrowserId = 1011, kSplitterId = 1012,
   };
 
-  CBrowserPageDlg(wxWindow* parent, CPageHost* host);
+  // The control's first load is firstAddress when one is given (see CWebBrowser2).
+  CBrowserPageDlg(wxWindow* parent, CPageHost* host, const Text& firstAddress = Text());
   ~CBrowserPageDlg() override;
 
   void ShowTreePanel(int flag);
@@ -81,6 +83,7 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   int m_nButtonBitmaps[8] = {};
   int m_nSplitterBitmap = 182;
   wxTreeCtrl* m_pTree = nullptr;
+  CBandPicture m_band{201, 4, 30};
   std::unique_ptr<CWebBrowser2> m_pBrowser;
   // Jobs hold a weak copy; once the page is gone their results are dropped.
   std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);

@@ -40,6 +40,9 @@ constexpr const char* kHoverScript = R"JS(
 })();
 )JS";
 
+// What the engine is given for an address of ours.
+wxString EngineUrl(const Text& address) { return wxString::FromUTF8(AddressToUrl(address)); }
+
 Text ToLocal(const wxString& text) {
   Text local(text.utf8_str().data());
   Utf8ToLocal(local);
@@ -48,10 +51,14 @@ Text ToLocal(const wxString& text) {
 
 }  // namespace
 
-CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events)
+CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events,
+                           const Text& firstAddress)
     : m_pEvents(events) {
-  m_pView = wxWebView::New(parent, id, wxString(), wxDefaultPosition,
-                           wxDefaultSize, wxWebViewBackendDefault, wxBORDER_NONE);
+  // The engine asks for its decisions and runs the user script only once the load is under
+  // way, after ConfigureNativeView below, so the first page gets all of them too.
+  m_pView = wxWebView::New(parent, id, firstAddress.empty() ? wxString() : EngineUrl(firstAddress),
+                           wxDefaultPosition, wxDefaultSize, wxWebViewBackendDefault,
+                           wxBORDER_NONE);
   if (m_pView == nullptr) return;
   ConfigureNativeView();
   m_pView->Bind(wxEVT_WEBVIEW_NEWWINDOW, &CWebBrowser2::OnNewWindow, this);
@@ -137,7 +144,7 @@ CWebBrowser2::~CWebBrowser2() {
 }
 
 void CWebBrowser2::Navigate(const Text& address) {
-  if (m_pView) m_pView->LoadURL(wxString::FromUTF8(AddressToUrl(address)));
+  if (m_pView) m_pView->LoadURL(EngineUrl(address));
 }
 
 void CWebBrowser2::GoBack() {
