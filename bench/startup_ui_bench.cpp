@@ -183,9 +183,15 @@ void PrintComparison(const char* what, const Probe probes[2], const Series serie
     std::printf("  %-26s %10.1f %10.1f %14.1f %14.1f\n", probes[i].label, wall[i].min,
                 wall[i].median, cpu[i].min, cpu[i].median);
   }
-  std::printf("  ratio program / bare: median %.2f, min %.2f; main-process cpu median %.2f\n\n",
+  // Runs k of both probes were started one after the other: their ratio is the one least
+  // moved by whatever else the machine was doing at the time.
+  std::vector<double> paired;
+  for (std::size_t k = 0; k < series[0].wall.size(); ++k)
+    paired.push_back(series[0].wall[k] / series[1].wall[k]);
+  std::printf("  ratio program / bare: median %.2f, min %.2f, median of pairs %.2f; "
+              "main-process cpu median %.2f\n\n",
               wall[0].median / wall[1].median, wall[0].min / wall[1].min,
-              cpu[0].median / cpu[1].median);
+              Summarise(paired).median, cpu[0].median / cpu[1].median);
 }
 
 // Runs both probes alternately, each pair in the opposite order of the last.
