@@ -3,7 +3,7 @@
 // (navigator_probe_app: the program's own application object; bare_web_view_probe_app: one
 // frame with one web view loading the same file) in a fresh folder; both share one scratch
 // home whose caches the untimed first starts have filled, as a user's would be. The two
-// alternate, and the figures are medians. Run under a display, for example:
+// alternate; the figures are minimums, medians and their ratios. Run under a display:
 //   xvfb-run -a build/bench/startup_ui_bench 10
 #include <poll.h>
 #include <signal.h>
@@ -54,7 +54,7 @@ std::string ProgramFolder() {
   return error ? std::string(".") : self.parent_path().string();
 }
 
-// CPU time the process has spent so far, summed over its threads (nanoseconds on CPU).
+// CPU time the process has spent so far, summed over its threads from the scheduler's count.
 double ProcessCpuMs(pid_t pid) {
   double nanoseconds = 0;
   std::error_code error;
