@@ -66,11 +66,13 @@ void WaitForJobMessageBox(const Text& message) {
 
 }  // namespace
 
-CBrowserPageDlg::CBrowserPageDlg(wxWindow* parent, CPageHost* host)
+CBrowserPageDlg::CBrowserPageDlg(wxWindow* parent, CPageHost* host, const Text& firstAddress)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL),
       m_pHost(host),
       m_treeImages(16, 22, true) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
+  // The engine comes first: its start-up then runs beside the making of everything else.
+  m_pBrowser = std::make_unique<CWebBrowser2>(this, kBrowserId, this, firstAddress);
   for (int image : {221, 220, 221, 220}) m_treeImages.Add(LoadResBitmap(image, 16, 22));
 
   m_pTree = new wxTreeCtrl(this, kTreeId, wxDefaultPosition, wxSize(0, 0),
@@ -93,12 +95,12 @@ CBrowserPageDlg::CBrowserPageDlg(wxWindow* parent, CPageHost* host)
   m_pSplitter->SetCursor(wxCursor(wxCURSOR_HAND));
   for (auto* button : m_pButtons) button->SetCursor(wxCursor(wxCURSOR_HAND));
 
+  // Made first, the control still follows the toolbar in the keyboard's order.
+  if (wxWindow* view = m_pBrowser->GetWindow()) view->MoveAfterInTabOrder(m_pButtons[7]);
+  m_pFindBar = new CFindBar(this, *m_pBrowser);
   m_treeFont = wxFont(wxFontInfo(wxSize(0, 14)).FaceName(wxString::FromUTF8("宋体")));
   m_pTree->SetFont(m_treeFont);
   m_nMediaLists = 0;
-
-  m_pBrowser = std::make_unique<CWebBrowser2>(this, kBrowserId, this);
-  m_pFindBar = new CFindBar(this, *m_pBrowser);
 
   Bind(wxEVT_SIZE, &CBrowserPageDlg::OnSize, this);
   Bind(wxEVT_PAINT, &CBrowserPageDlg::OnPaint, this);
@@ -178,12 +180,7 @@ void CBrowserPageDlg::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   dc.SetBackground(wxBrush(wxColour(28, 106, 168)));
   dc.Clear();
-  const wxBitmap band = LoadResBitmap(201, 4, 30);
-  if (band.IsOk() && band.GetHeight() > 0) {
-    wxImage stretched = band.ConvertToImage();
-    stretched.Rescale(std::max(GetClientSize().x, 1), band.GetHeight());
-    dc.DrawBitmap(wxBitmap(stretched), 0, 0);
-  }
+  m_band.Paint(dc, GetClientSize().x);
 }
 
 void CBrowserPageDlg::OnButton(wxCommandEvent& event) {

@@ -14,6 +14,7 @@
 #include "browser/find_bar_ui.h"
 #include "browser/page_host.h"
 #include "browser/web_browser2_ui.h"
+#include "gui/band_picture_ui.h"
 #include "jobs/news_jobs.h"
 #include "text/text.h"
 
@@ -27,7 +28,8 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
     kTreeId = 1010, kBrowserId = 1011, kSplitterId = 1012,
   };
 
-  CBrowserPageDlg(wxWindow* parent, CPageHost* host);
+  // The control's first load is firstAddress when one is given (see CWebBrowser2).
+  CBrowserPageDlg(wxWindow* parent, CPageHost* host, const Text& firstAddress = Text());
   ~CBrowserPageDlg() override;
 
   void ShowTreePanel(int flag);
@@ -93,6 +95,7 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   int m_nButtonBitmaps[8] = {};
   int m_nSplitterBitmap = 182;
   wxTreeCtrl* m_pTree = nullptr;
+  CBandPicture m_band{201, 4, 30};
   std::unique_ptr<CWebBrowser2> m_pBrowser;
   CFindBar* m_pFindBar = nullptr;
   // Which showing of the loading page the running news job answers, and what it replaced.

@@ -39,11 +39,12 @@ void ServeOwnPage(WebKitURISchemeRequest* request, gpointer) {
 
 }  // namespace
 
-void RegisterOwnPageScheme(void* nativeWebView) {
+void RegisterOwnPageScheme() {
   static bool registered = false;
-  if (registered || nativeWebView == nullptr) return;
+  if (registered) return;
   registered = true;
-  WebKitWebContext* context = webkit_web_view_get_context(WEBKIT_WEB_VIEW(nativeWebView));
+  // Every web view of the program lives in the engine's default context.
+  WebKitWebContext* context = webkit_web_context_get_default();
   const std::string scheme(kOwnPageScheme);
   webkit_web_context_register_uri_scheme(context, scheme.c_str(), ServeOwnPage, nullptr, nullptr);
   webkit_security_manager_register_uri_scheme_as_local(

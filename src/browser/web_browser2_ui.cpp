@@ -22,6 +22,9 @@ constexpr int kCrashReloadDelayMs = 1000;
 constexpr const char* kCrashRetryUrl = "orvanta://retry/";
 constexpr double kZoomStep = 1.1;
 
+// What the engine is given for an address of ours.
+wxString EngineUrl(const Text& address) { return wxString::FromUTF8(AddressToUrl(address)); }
+
 Text ToLocal(const wxString& text) {
   Text local(text.utf8_str().data());
   Utf8ToLocal(local);
@@ -54,10 +57,15 @@ void OnNativeWebProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationRea
 
 }  // namespace
 
-CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events)
+CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events,
+                           const Text& firstAddress)
     : m_pEvents(events) {
-  m_pView = wxWebView::New(parent, id, wxString(), wxDefaultPosition,
-                           wxDefaultSize, wxWebViewBackendDefault, wxBORDER_NONE);
+  RegisterOwnPageScheme();
+  // The engine asks for its decisions and runs the user script only once the load is under
+  // way, after ConfigureNativeView below, so the first page gets all of them too.
+  m_pView = wxWebView::New(parent, id, firstAddress.empty() ? wxString() : EngineUrl(firstAddress),
+                           wxDefaultPosition, wxDefaultSize, wxWebViewBackendDefault,
+                           wxBORDER_NONE);
   if (m_pView == nullptr) return;
   ConfigureNativeView();
   m_pView->Bind(wxEVT_WEBVIEW_NEWWINDOW, &CWebBrowser2::OnNewWindow, this);
@@ -75,7 +83,6 @@ void CWebBrowser2::DeliverStatusText(const Text& text) { m_pEvents->OnStatusText
 void CWebBrowser2::ConfigureNativeView() {
   WebKitWebView* native = NativeView(m_pView);
   if (native == nullptr) return;
-  RegisterOwnPageScheme(native);
   WebKitSettings* settings = webkit_web_view_get_settings(native);
   // The media search page's script reads the list shown in its frame; both are own pages of
   // one folder. Feed content never carries live script into our pages.
@@ -113,7 +120,7 @@ CWebBrowser2::~CWebBrowser2() {
 }
 
 void CWebBrowser2::Navigate(const Text& address) {
-  if (m_pView) m_pView->LoadURL(wxString::FromUTF8(AddressToUrl(address)));
+  if (m_pView) m_pView->LoadURL(EngineUrl(address));
 }
 
 void CWebBrowser2::NavigateTyped(const std::string& typed) {

@@ -41,7 +41,10 @@ class CWebBrowser2Events {
 
 class CWebBrowser2 {
  public:
-  CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events);
+  // A first address makes the engine's first load that page itself, with no blank page
+  // loaded before it; without one the control starts blank.
+  CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events,
+               const Text& firstAddress = Text());
   ~CWebBrowser2();
   CWebBrowser2(const CWebBrowser2&) = delete;
   CWebBrowser2& operator=(const CWebBrowser2&) = delete;

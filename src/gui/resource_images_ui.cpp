@@ -1,6 +1,5 @@
 #include "gui/resource_images_ui.h"
 
-#include <wx/dcmemory.h>
 #include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/stdpaths.h>
@@ -24,21 +23,21 @@ wxString ResourceFolder() {
 
 }  // namespace
 
+wxImage LoadResImage(int id, int fallbackWidth, int fallbackHeight) {
+  // Only PNG files are read; the toolkit's other formats are never set up.
+  if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+  const wxString path = ResourceFolder() + wxString::Format("/%d.png", id);
+  wxImage image;
+  if (wxFileName::FileExists(path) && image.LoadFile(path, wxBITMAP_TYPE_PNG)) return image;
+  image.Create(fallbackWidth, fallbackHeight, false);
+  image.SetRGB(wxRect(0, 0, fallbackWidth, fallbackHeight), 28, 106, 168);
+  return image;
+}
+
 wxBitmap LoadResBitmap(int id, int fallbackWidth, int fallbackHeight) {
   static std::map<int, wxBitmap> cache;
   if (auto found = cache.find(id); found != cache.end()) return found->second;
-  if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxInitAllImageHandlers();
-  wxImage image;
-  const wxString path = ResourceFolder() + wxString::Format("/%d.png", id);
-  wxBitmap bitmap;
-  if (wxFileName::FileExists(path) && image.LoadFile(path, wxBITMAP_TYPE_PNG)) {
-    bitmap = wxBitmap(image);
-  } else {
-    bitmap = wxBitmap(fallbackWidth, fallbackHeight);
-    wxMemoryDC dc(bitmap);
-    dc.SetBackground(wxBrush(wxColour(28, 106, 168)));
-    dc.Clear();
-  }
+  const wxBitmap bitmap(LoadResImage(id, fallbackWidth, fallbackHeight));
   cache[id] = bitmap;
   return bitmap;
 }

@@ -23,14 +23,15 @@ const Text& AddressPlaceholder() {
 }  // namespace
 
 CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordColour,
-                                 long style)
+                                 long style, const Text& firstAddress)
     : wxDialog(nullptr, wxID_ANY, title, wxPoint(0, 0), wxSize(850, 570), style) {
   SetBackgroundColour(wxColour(28, 106, 168));
-  m_inputFont = wxFont(wxFontInfo(wxSize(0, 23)).Family(wxFONTFAMILY_SWISS).FaceName("Arial"));
-  m_statusFont = wxFont(wxFontInfo(wxSize(0, 16)).Family(wxFONTFAMILY_SWISS));
-
   m_pTab = new wxPanel(this, kTabId);
   m_pTab->SetBackgroundColour(wxColour(28, 106, 168));
+  m_pPage = new CBrowserPageDlg(m_pTab, this, firstAddress);
+  FitPageToTab();
+  m_inputFont = wxFont(wxFontInfo(wxSize(0, 23)).Family(wxFONTFAMILY_SWISS).FaceName("Arial"));
+  m_statusFont = wxFont(wxFontInfo(wxSize(0, 16)).Family(wxFONTFAMILY_SWISS));
   m_pAddress = new CColorComboBox(this, kAddressId, wxEmptyString, wxDefaultPosition,
                                   wxDefaultSize, wxCB_DROPDOWN | wxCB_SORT);
   m_pGo = new wxBitmapButton(this, kGoId, LoadResBitmap(187, 51, 28), wxDefaultPosition,
@@ -95,11 +96,6 @@ void CBrowserHostDlg::LoadHistory() {
   // The list stays empty: the completer fills it while the user types.
   m_completer.Attach(m_pAddress);
   m_completer.AddCandidates(ReadTypedUrls(TypedUrlHistoryPath()));
-}
-
-void CBrowserHostDlg::CreatePage() {
-  m_pPage = new CBrowserPageDlg(m_pTab, this);
-  FitPageToTab();
 }
 
 void CBrowserHostDlg::FitPageToTab() {

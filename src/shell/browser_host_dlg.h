@@ -47,11 +47,12 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   void OnEnter();
 
  protected:
+  // The page is built first, inside the tab frame, so that its engine starts while the rest
+  // of the window is made; its first load is firstAddress when one is given.
   CBrowserHostDlg(const wxString& title, const wxColour& keywordColour,
                   long style = wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMINIMIZE_BOX |
-                               wxMAXIMIZE_BOX);
-  // Builds the page inside the tab frame; call once the controls exist.
-  void CreatePage();
+                               wxMAXIMIZE_BOX,
+                  const Text& firstAddress = Text());
   // Brings the page to front in the tab frame (the main window's "Show page").
   virtual void ShowPage() {}
   virtual void OnEscape() = 0;

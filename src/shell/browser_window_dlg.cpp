@@ -28,7 +28,6 @@ CBrowserWindowDlg::CBrowserWindowDlg()
     : CBrowserHostDlg("Orvanta", wxColour(151, 196, 229)) {
   SetIcon(LoadResIcon(175));
   SetBackgroundStyle(wxBG_STYLE_PAINT);
-  CreatePage();
   m_pPage->ShowTreePanel(1);
   m_pPage->FillSubscriptionTree();
   m_pGo->SetSize(303, 0, 51, 28);
@@ -63,9 +62,7 @@ void CBrowserWindowDlg::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   dc.SetBackground(wxBrush(wxColour(28, 106, 168)));
   dc.Clear();
-  wxImage band = LoadResBitmap(217, 2, 33).ConvertToImage();
-  band.Rescale(std::max(GetClientSize().x, 1), 33);
-  dc.DrawBitmap(wxBitmap(band), 0, 0);
+  m_band.Paint(dc, GetClientSize().x);
 }
 
 void CBrowserWindowDlg::OnClose(wxCloseEvent&) {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "gui/band_picture_ui.h"
 #include "shell/browser_host_dlg.h"
 
 namespace orvanta {
@@ -26,6 +27,8 @@ class CBrowserWindowDlg : public CBrowserHostDlg {
   void OnSize(wxSizeEvent& event);
   void OnPaint(wxPaintEvent& event);
   void OnClose(wxCloseEvent& event);
+
+  CBandPicture m_band{217, 2, 33};
 };
 
 }  // namespace orvanta

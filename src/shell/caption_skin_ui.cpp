@@ -1,6 +1,5 @@
 #include "shell/caption_skin_ui.h"
 
-#include <wx/dcmemory.h>
 #include <wx/font.h>
 #include <wx/image.h>
 
@@ -30,10 +29,11 @@ const wxBitmap& CaptionIcon() {
 // Only the copied width of a face shows; a face narrower than that leaves the rest of its
 // cell to whatever lies beneath.
 void PaintButton(wxDC& dc, const CaptionBitmapCell& cell) {
-  wxBitmap face = LoadResBitmap(cell.bitmap, cell.copiedWidth, cell.cell.Height());
-  wxMemoryDC source(face);
-  dc.Blit(cell.cell.left, cell.cell.top, std::min(cell.copiedWidth, face.GetWidth()),
-          std::min(cell.cell.Height(), face.GetHeight()), &source, 0, 0);
+  const wxBitmap face = LoadResBitmap(cell.bitmap, cell.copiedWidth, cell.cell.Height());
+  const wxSize shown(std::min(cell.copiedWidth, face.GetWidth()),
+                     std::min(cell.cell.Height(), face.GetHeight()));
+  dc.DrawBitmap(shown == face.GetSize() ? face : face.GetSubBitmap(wxRect(shown)),
+                cell.cell.left, cell.cell.top);
 }
 
 void PaintTitle(wxDC& dc, const CaptionRect& title) {
@@ -48,14 +48,12 @@ void PaintTitle(wxDC& dc, const CaptionRect& title) {
   dc.DrawText(wxString(kCaptionTitleText.data(), kCaptionTitleText.size()), title.left, title.top);
 }
 
-}  // namespace
-
-void PaintSkinBackground(wxDC& dc, int windowWidth) {
-  const CaptionRect target = BackgroundTarget(windowWidth);
-  wxBitmap picture = LoadResBitmap(kBackgroundResource, kBackgroundWidth, kBackgroundHeight);
-  wxMemoryDC source(picture);
-  dc.StretchBlit(target.left, target.top, target.Width(), target.Height(), &source, 0, 0,
-                 kBackgroundWidth, kBackgroundHeight);
+// The background picture at the window's width, colour on colour: columns are dropped or
+// repeated, never blended.
+wxBitmap ScaleBackground(int windowWidth) {
+  const CaptionRect target = BackgroundTarget(std::max(windowWidth, 1));
+  const wxImage picture = LoadResImage(kBackgroundResource, kBackgroundWidth, kBackgroundHeight);
+  return wxBitmap(picture.Scale(target.Width(), target.Height(), wxIMAGE_QUALITY_NEAREST));
 }
 
 void PaintCaption(wxDC& dc, const CaptionLayout& layout) {
@@ -67,6 +65,22 @@ void PaintCaption(wxDC& dc, const CaptionLayout& layout) {
   dc.DrawBitmap(CaptionIcon(), layout.icon.left, layout.icon.top, true);
   for (const CaptionBitmapCell& cell : layout.buttons) PaintButton(dc, cell);
   PaintTitle(dc, layout.title);
+}
+
+}  // namespace
+
+void CSkinPainter::Paint(wxDC& dc, const CaptionLayout& layout, const wxSize& windowSize,
+                         const wxColour& fill) {
+  if (!m_background.IsOk() || m_background.GetWidth() != std::max(windowSize.x, 1))
+    m_background = ScaleBackground(windowSize.x);
+  dc.DrawBitmap(m_background, 0, 0);
+  if (windowSize.y > m_background.GetHeight()) {
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(fill));
+    dc.DrawRectangle(0, m_background.GetHeight(), windowSize.x,
+                     windowSize.y - m_background.GetHeight());
+  }
+  PaintCaption(dc, layout);
 }
 
 }  // namespace orvanta

@@ -2,13 +2,23 @@
 // that a caption layout describes.
 #pragma once
 
+#include <wx/bitmap.h>
 #include <wx/dc.h>
 
 #include "shell/caption_layout.h"
 
 namespace orvanta {
 
-void PaintSkinBackground(wxDC& dc, int windowWidth);
-void PaintCaption(wxDC& dc, const CaptionLayout& layout);
+class CSkinPainter {
+ public:
+  // fill is the colour below the picture, where the window is taller than it.
+  void Paint(wxDC& dc, const CaptionLayout& layout, const wxSize& windowSize,
+             const wxColour& fill);
+
+ private:
+  // The picture is scaled once per window width: every change of a control over the skin
+  // repaints the skin beneath it, and a paint then only copies.
+  wxBitmap m_background;
+};
 
 }  // namespace orvanta

@@ -41,12 +41,33 @@ bool WritePageFile(std::string_view name, const Text& text) {
   return false;
 }
 
-wxBitmapButton* MakePageButton(wxWindow* parent, int id, int normal, int highlighted) {
-  auto* button = new wxBitmapButton(parent, id, LoadResBitmap(normal, 65, 28), wxDefaultPosition,
-                                    wxSize(65, 28), wxBORDER_NONE);
-  button->SetBitmapPressed(LoadResBitmap(highlighted, 65, 28));
-  button->SetBitmapFocus(LoadResBitmap(highlighted, 65, 28));
-  button->SetBitmapDisabled(LoadResBitmap(normal, 65, 28));
+// Writes the loading page when it is missing, and the start page before the home page
+// exists, so that the engine's first load is the start page itself rather than a blank page
+// before it. The start page's address; nothing when it could not be written.
+Text WriteStartupPages() {
+  ::mkdir("sc", 0755);
+  ::mkdir("temp", 0755);
+  RemoveStaleTemporaries("sc");  // what a killed earlier run left half-written
+  RemoveStaleTemporaries("temp");
+  if (!FileExists(kLoadingPageFile)) WritePageFile(kLoadingPageFile, LoadingPageText());
+  return WritePageFile(kStartPageFile, StartPageText()) ? LocalFullName(kStartPageFile) : Text();
+}
+
+struct PageButtonFaces {
+  int id, normal, highlighted;
+};
+
+constexpr PageButtonFaces kPageButtonFaces[] = {{CNavigatorDlg::kNewsId, 142, 153},
+                                                {CNavigatorDlg::kVideoId, 150, 149},
+                                                {CNavigatorDlg::kImageId, 148, 147},
+                                                {CNavigatorDlg::kMusicId, 146, 145}};
+
+// The highlighted face comes later (CNavigatorDlg::GiveHighlightedFaces).
+wxBitmapButton* MakePageButton(wxWindow* parent, const PageButtonFaces& faces) {
+  const wxBitmap normal = LoadResBitmap(faces.normal, 65, 28);
+  auto* button = new wxBitmapButton(parent, faces.id, normal, wxDefaultPosition, wxSize(65, 28),
+                                    wxBORDER_NONE);
+  button->SetBitmapDisabled(normal);
   button->SetCursor(wxCursor(wxCURSOR_HAND));
   return button;
 }
@@ -55,7 +76,7 @@ wxBitmapButton* MakePageButton(wxWindow* parent, int id, int normal, int highlig
 
 CNavigatorDlg::CNavigatorDlg()
     : CBrowserHostDlg("Orvanta", wxColour(255, 186, 0),
-                      wxBORDER_SIMPLE | wxMINIMIZE_BOX | wxMAXIMIZE_BOX),
+                      wxBORDER_SIMPLE | wxMINIMIZE_BOX | wxMAXIMIZE_BOX, WriteStartupPages()),
       m_hoverTimer(this, kHoverTimer) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   SetIcon(LoadResIcon(177));
@@ -69,14 +90,13 @@ CNavigatorDlg::CNavigatorDlg()
   SetIcon(LoadResIcon(176));
   SetSize(0, 0, 850, 570);
 
-  CreatePage();
   ShowPage();
   m_pPage->ShowTreePanel(0);
 
-  m_pNews = MakePageButton(this, kNewsId, 142, 153);
-  m_pVideo = MakePageButton(this, kVideoId, 150, 149);
-  m_pImage = MakePageButton(this, kImageId, 148, 147);
-  m_pMusic = MakePageButton(this, kMusicId, 146, 145);
+  m_pNews = MakePageButton(this, kPageButtonFaces[0]);
+  m_pVideo = MakePageButton(this, kPageButtonFaces[1]);
+  m_pImage = MakePageButton(this, kPageButtonFaces[2]);
+  m_pMusic = MakePageButton(this, kPageButtonFaces[3]);
   m_pNews->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnNewsButton(); });
   m_pVideo->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnVideoButton(); });
   m_pImage->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnImageButton(); });
@@ -98,12 +118,6 @@ CNavigatorDlg::CNavigatorDlg()
   m_nEngineIndex = ChooseEngineIndex();
   FillEngineBox(*m_pEngine, m_nEngineIndex);
 
-  ::mkdir("sc", 0755);
-  ::mkdir("temp", 0755);
-  RemoveStaleTemporaries("sc");  // what a killed earlier run left half-written
-  RemoveStaleTemporaries("temp");
-  if (!FileExists(kLoadingPageFile)) WritePageFile(kLoadingPageFile, LoadingPageText());
-
   SetTitle("Orvanta V1.0");
   Bind(wxEVT_SIZE, &CNavigatorDlg::OnSize, this);
   Bind(wxEVT_PAINT, &CNavigatorDlg::OnPaint, this);
@@ -114,7 +128,7 @@ CNavigatorDlg::CNavigatorDlg()
   Bind(wxEVT_RIGHT_DOWN, &CNavigatorDlg::OnRightDown, this);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowSmallAboutBox(this); }, kSmallAboutCommand);
   DisplayStatus(m_strStatusText);
-  OnNewsButton();
+  ShowNewsTree();
 }
 
 CNavigatorDlg::~CNavigatorDlg() { m_hoverTimer.Stop(); }
@@ -136,10 +150,14 @@ void CNavigatorDlg::ShowPage() {
   FitPageToTab();
 }
 
-void CNavigatorDlg::OnNewsButton() {
+void CNavigatorDlg::ShowNewsTree() {
   ShowPage();
   m_pPage->ShowTreePanel(1);
   m_pPage->FillSubscriptionTree();
+}
+
+void CNavigatorDlg::OnNewsButton() {
+  ShowNewsTree();
   if (WritePageFile(kStartPageFile, StartPageText()))
     m_pPage->Browser().Navigate(LocalFullName(kStartPageFile));
 }
@@ -186,11 +204,20 @@ void CNavigatorDlg::OnSize(wxSizeEvent& event) {
 void CNavigatorDlg::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   const wxSize size = GetSize();
-  dc.SetBackground(wxBrush(GetBackgroundColour()));
-  dc.Clear();
-  PaintSkinBackground(dc, size.x);
   m_caption = LayOutCaption(size.x, size.y, IsMaximized());
-  PaintCaption(dc, m_caption);
+  m_skin.Paint(dc, m_caption, size, GetBackgroundColour());
+  if (!m_bHighlightedFaces) {
+    m_bHighlightedFaces = true;
+    CallAfter(&CNavigatorDlg::GiveHighlightedFaces);
+  }
+}
+
+void CNavigatorDlg::GiveHighlightedFaces() {
+  for (const PageButtonFaces& faces : kPageButtonFaces) {
+    const wxBitmap highlighted = LoadResBitmap(faces.highlighted, 65, 28);
+    PageButton(faces.id)->SetBitmapPressed(highlighted);
+    PageButton(faces.id)->SetBitmapFocus(highlighted);
+  }
 }
 
 void CNavigatorDlg::Maximize(bool maximise) {

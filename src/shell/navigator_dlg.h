@@ -7,6 +7,7 @@
 
 #include "shell/browser_host_dlg.h"
 #include "shell/caption_layout.h"
+#include "shell/caption_skin_ui.h"
 
 namespace orvanta {
 
@@ -45,9 +46,14 @@ class CNavigatorDlg : public CBrowserHostDlg {
   void OnEscape() override { Close(); }
 
  private:
+  // The news button's work apart from writing and loading the start page.
+  void ShowNewsTree();
   void OpenMediaPage(const Text& pageText, std::string_view pageFile, std::string_view listFile);
   void OnSize(wxSizeEvent& event);
   void OnPaint(wxPaintEvent& event);
+  // The page buttons' highlighted faces show only under the pointer: they are read once the
+  // first frame is out, not before it.
+  void GiveHighlightedFaces();
   void OnHoverTimer(wxTimerEvent& event);
   void OnLeftDown(wxMouseEvent& event);
   void OnRightDown(wxMouseEvent& event);
@@ -62,7 +68,9 @@ class CNavigatorDlg : public CBrowserHostDlg {
   wxTimer m_hoverTimer;
   std::unique_ptr<CNavigatorTrayIcon> m_pTray;
   CaptionLayout m_caption;
+  CSkinPainter m_skin;
   bool m_bMaximised = false;
+  bool m_bHighlightedFaces = false;
   wxRect m_normalRect;
 };
 

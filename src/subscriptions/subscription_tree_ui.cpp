@@ -1,5 +1,7 @@
 #include "subscriptions/subscription_tree_ui.h"
 
+#include <wx/wupdlock.h>
+
 #include <string>
 
 #include "gui/widget_text_ui.h"
@@ -9,6 +11,9 @@
 namespace orvanta {
 
 std::optional<Text> FillSubscriptionItems(wxTreeCtrl& tree) {
+  // Frozen while it is refilled, the tree lays its items out once, when it thaws, instead of
+  // painting the old layout first and then again when it is next idle.
+  const wxWindowUpdateLocker frozen(&tree);
   tree.DeleteAllItems();
   // The tree's own root stays hidden; the subscription root and the help item sit under it.
   const wxTreeItemId hidden = tree.AddRoot(wxEmptyString);

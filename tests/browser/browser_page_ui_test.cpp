@@ -272,6 +272,22 @@ TEST(CBrowserPageDlgOwnPages, NewsPagesBeginningWithALinkShowAsGbkHtmlAlsoWhenPa
   window->Destroy();
 }
 
+// The control is made before the tree and the toolbar, yet the keyboard reaches it after them;
+// the find box comes last.
+TEST(CBrowserPageDlgTree, KeyboardOrderIsTreeSplitterToolbarThenTheControl) {
+  testing::ScratchFolder folder;
+  auto* window = CBrowserWindowDlg::Open();
+  CBrowserPageDlg& page = window->Page();
+  std::vector<wxWindow*> expected{page.Tree(), page.SplitterButton()};
+  for (int id : {1001, 1003, 1004, 1005, 1006, 1007, 1008, 1018})
+    expected.push_back(page.ToolbarButton(id));
+  expected.push_back(page.Browser().GetWindow());
+  expected.push_back(page.FindBar());
+  const wxWindowList& children = page.GetChildren();
+  EXPECT_EQ(std::vector<wxWindow*>(children.begin(), children.end()), expected);
+  window->Destroy();
+}
+
 TEST(CBrowserPageDlgTree, SplitterTogglesTheTreeAndItsFace) {
   testing::ScratchFolder folder;
   auto* window = CBrowserWindowDlg::Open();

@@ -53,6 +53,10 @@ TEST(CNavigatorDlg, FirstStartWritesLoadingAndStartPageAndShowsTheStartPage) {
   EXPECT_EQ(ReadFile("sc/jz1"), BuildStartPage(1));
   EXPECT_TRUE(Exists("temp"));
   ASSERT_TRUE(WaitFor([&] { return ShowsFile(window->HomePage(), "/sc/jz1"); }));
+  // The engine's first load is the start page itself, with no blank page before it.
+  EXPECT_EQ(window->HomePage().Browser().LoadCount(), 1);
+  // The highlighted faces come once the first frame is out.
+  EXPECT_TRUE(WaitFor([&] { return window->PageButton(CNavigatorDlg::kMusicId)->GetBitmapFocus().IsOk(); }));
   // The program's own pages never show in the address box; the caption stays the program's.
   EXPECT_EQ(window->AddressBox()->GetValue(), "");
   EXPECT_EQ(window->GetTitle(), "Orvanta V1.0");
