@@ -42,6 +42,30 @@ void CTextCompleter::Attach(wxWindow* control) {
     m_nControlKind = kKindNone;
   }
   m_nControlId = control->GetId();
+  m_pControl = control;
+  // The list goes when the box loses the keyboard, as a drop-down does.
+  control->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
+    m_list.Hide();
+    event.Skip();
+  });
+}
+
+bool CTextCompleter::StepList(int step) {
+  const Text* entry = m_list.MoveSelection(step);
+  if (entry == nullptr) return false;
+  TakeEntry(*entry);
+  return true;
+}
+
+void CTextCompleter::TakeEntry(const Text& entry) {
+  wxComboBox* combo = AsComboBox(m_pControl);
+  if (combo == nullptr) return;
+  // A choice, not typing: the previous text follows, so no completion starts from it.
+  m_strPreviousText = entry;
+  ++m_nDepth;
+  combo->ChangeValue(FromLocal(entry));
+  combo->SetInsertionPointEnd();
+  --m_nDepth;
 }
 
 void CTextCompleter::AddCandidates(const TextArray& candidates) {
@@ -117,9 +141,9 @@ void CTextCompleter::Complete(wxWindow* control, const Text& text, const TextArr
     combo->Clear();  // empties the list and, on this toolkit, the text: set again below
     for (const Text& match : matches) combo->Append(FromLocal(match));
     wxSetCursor(*wxSTANDARD_CURSOR);
-    if (m_bOpensDropDown) combo->Popup();
     combo->SetValue(FromLocal(IsShrinking(text) ? text : matches.front()));
     combo->SetSelection(CharacterCount(text), combo->GetLastPosition());
+    m_list.ShowUnder(combo, matches);
     return;
   }
   if (m_nControlKind == kKindEdit && !IsShrinking(text)) {

@@ -6,6 +6,7 @@
 #include <wx/event.h>
 #include <wx/window.h>
 
+#include "controls/completion_list_ui.h"
 #include "controls/subclass_wnd_ui.h"
 #include "text/text.h"
 
@@ -26,10 +27,13 @@ class CTextCompleter : public CSubclassWnd {
   int ControlId() const { return m_nControlId; }
   const Text& PreviousText() const { return m_strPreviousText; }
 
-  // Whether a completion also opens the combo box's list. Off by default: this toolkit's
-  // list takes the keyboard while it is open, so the user could not type on; the list is
-  // filled either way and opens from its arrow.
-  void SetOpensDropDown(bool opens) { m_bOpensDropDown = opens; }
+  // The list of matches a combo box's completion opens under the box. It never takes the
+  // keyboard; its owner routes the keys that steer it.
+  bool IsListShown() const { return m_list.IsShown(); }
+  void CloseList() { m_list.Hide(); }
+  // Up (-1) or down (+1) in the open list; the box then holds the entry selected.
+  bool StepList(int step);
+  const CCompletionList& List() const { return m_list; }
 
   bool HandleMessage(wxEvent& event) override;
   virtual int FindMatches(const Text& text, TextArray& matches, bool firstOnly);
@@ -47,7 +51,10 @@ class CTextCompleter : public CSubclassWnd {
   int m_nControlId = wxID_NONE;
   int m_nControlKind = kKindNone;
   int m_nCursor = 0;
-  bool m_bOpensDropDown = false;
+  wxWindow* m_pControl = nullptr;
+  CCompletionList m_list{[this](const Text& entry) { TakeEntry(entry); }};
+
+  void TakeEntry(const Text& entry);
 };
 
 // The control's text as code page 936.

@@ -30,7 +30,9 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
   m_pTab->SetBackgroundColour(wxColour(28, 106, 168));
   m_pPage = new CBrowserPageDlg(m_pTab, this, firstAddress);
   FitPageToTab();
-  m_inputFont = wxFont(wxFontInfo(wxSize(0, 23)).Family(wxFONTFAMILY_SWISS).FaceName("Arial"));
+  // A height of 23 names the whole character cell, as the desktop font API counts it; the
+  // characters themselves are 20 pixels, which lets every engine's label fit its box.
+  m_inputFont = wxFont(wxFontInfo(wxSize(0, 20)).Family(wxFONTFAMILY_SWISS).FaceName("Arial"));
   m_statusFont = wxFont(wxFontInfo(wxSize(0, 16)).Family(wxFONTFAMILY_SWISS));
   m_pAddress = new CColorComboBox(this, kAddressId, wxEmptyString, wxDefaultPosition,
                                   wxDefaultSize, wxCB_DROPDOWN | wxCB_SORT);
@@ -39,8 +41,8 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
   m_pKeyword = new wxTextCtrl(this, kKeywordId, wxEmptyString, wxDefaultPosition,
                               wxDefaultSize, wxBORDER_SIMPLE);
   // Read-only: typed characters never reach the engine box.
-  m_pEngine = new wxComboBox(this, kEngineId, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                             0, nullptr, wxCB_READONLY | wxCB_SORT);
+  m_pEngine = new CColorComboBox(this, kEngineId, wxEmptyString, wxDefaultPosition,
+                                wxDefaultSize, wxCB_READONLY | wxCB_SORT);
   m_pSearch = new wxBitmapButton(this, kSearchId, LoadResBitmap(188, 51, 28),
                                  wxDefaultPosition, wxSize(51, 28), wxBORDER_NONE);
   // Created last so that it lies above the tab frame, which reaches below it.
@@ -133,6 +135,7 @@ CBrowserPageDlg& CBrowserHostDlg::OpenSecondaryWindow() {
 }
 
 void CBrowserHostDlg::OnGo() {
+  m_completer.CloseList();
   ShowPage();
   const Text address = ToLocalText(m_pAddress->GetValue());
   if (!address.empty() && address != AddressPlaceholder()) {
@@ -176,7 +179,20 @@ void CBrowserHostDlg::AskToQuit() {
   if (wxWindow* main = wxTheApp->GetTopWindow()) main->Close();
 }
 
+bool CBrowserHostDlg::SteerCompletionList(int key) {
+  if (!m_completer.IsListShown()) return false;
+  switch (key) {
+    case WXK_ESCAPE: m_completer.CloseList(); return true;  // the list goes first
+    case WXK_DOWN: return m_completer.StepList(1);
+    case WXK_UP: return m_completer.StepList(-1);
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER: m_completer.CloseList(); return false;  // then Enter as ever
+    default: return false;
+  }
+}
+
 void CBrowserHostDlg::OnCharHook(wxKeyEvent& event) {
+  if (event.GetModifiers() == wxMOD_NONE && SteerCompletionList(event.GetKeyCode())) return;
   CWebBrowser2& browser = m_pPage->Browser();
   switch (BrowserKeyFor(event.GetKeyCode(), event.GetModifiers())) {
     // Enter and Escape typed into a web page belong to the page and its scripts.

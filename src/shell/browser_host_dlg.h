@@ -86,6 +86,8 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   void OnButton(wxCommandEvent& event);
   // Whether the keyboard is in this window's own controls, not in its page.
   bool FocusInOwnControls() const;
+  // Escape, the arrows and Enter first steer the address box's open list; true when taken.
+  bool SteerCompletionList(int key);
   void FocusAddressBox();
   // Ctrl+Q: the main window's close question, from whichever window.
   void AskToQuit();

@@ -15,7 +15,10 @@ class CNavigatorTrayIcon : public wxTaskBarIcon {
   wxMenu* CreatePopupMenu() override;
 
  private:
+  void Restore();
+
   CNavigatorDlg* m_pWindow;
+  wxLongLong m_lastClick = 0;
 };
 
 }  // namespace orvanta
