@@ -214,11 +214,11 @@ void CWebBrowser2::Zoom(int step) {
   m_pView->SetZoomFactor(std::clamp(zoomed, 0.3, 5.0));
 }
 
-bool CWebBrowser2::Find(const wxString& text, bool forward) {
-  if (!m_pView) return false;
+void CWebBrowser2::Find(const wxString& text, bool forward) {
+  if (!m_pView) return;
   const int flags = wxWEBVIEW_FIND_WRAP | wxWEBVIEW_FIND_HIGHLIGHT_RESULT |
                     (forward ? 0 : wxWEBVIEW_FIND_BACKWARDS);
-  return m_pView->Find(text, flags) != wxNOT_FOUND;
+  m_pView->Find(text, flags);
 }
 
 void CWebBrowser2::OnWebProcessTerminated() {

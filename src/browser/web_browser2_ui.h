@@ -76,9 +76,9 @@ class CWebBrowser2 {
   bool HasFocusInPage() const;
   // Zoom steps: +1 larger, -1 smaller, 0 back to normal.
   void Zoom(int step);
-  // Highlights text in the page and moves to the next (or previous) match; false when the
-  // page does not hold it. An empty text clears the highlight.
-  bool Find(const wxString& text, bool forward);
+  // Highlights text in the page and moves to the next (or previous) match. An empty text
+  // clears the highlight.
+  void Find(const wxString& text, bool forward);
 
   // The control window, for placing it.
   wxWindow* GetWindow() const { return m_pView; }

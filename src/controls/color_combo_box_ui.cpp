@@ -74,4 +74,16 @@ void CColorComboBox::ApplyColours() {
 #endif
 }
 
+int CColorComboBox::TextRoom() const {
+#ifdef __WXGTK__
+  GtkWidget* entry = gtk_bin_get_child(GTK_BIN(m_widget));
+  if (entry != nullptr && GTK_IS_ENTRY(entry)) {
+    GdkRectangle area{};
+    gtk_entry_get_text_area(GTK_ENTRY(entry), &area);
+    return area.width;
+  }
+#endif
+  return GetClientSize().x;
+}
+
 }  // namespace orvanta

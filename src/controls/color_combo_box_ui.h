@@ -19,6 +19,9 @@ class CColorComboBox : public wxComboBox {
               const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
               long style = wxCB_DROPDOWN | wxCB_SORT);
 
+  // The width, in pixels, that the edit part leaves for its text.
+  int TextRoom() const;
+
  private:
   // The toolkit keeps the colours with the control, so they are set once, the way the brush
   // was made once per box.

@@ -27,8 +27,11 @@ void CCompletionList::Create(wxWindow* anchor) {
   m_pList->SetForegroundColour(kComboTextColour);
   m_pList->SetBackgroundColour(kComboBackColour);
   m_pList->SetFont(anchor->GetFont());
-  m_pList->Bind(wxEVT_LISTBOX, [this](wxCommandEvent& event) {
-    const int row = event.GetSelection();
+  // Only the pointer picks: the toolkit also reports selections of its own while it shows the
+  // list.
+  m_pList->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
+    event.Skip();
+    const int row = m_pList->HitTest(event.GetPosition());
     if (row < 0 || row >= static_cast<int>(m_entries.size())) return;
     const Text entry = m_entries[row];
     Hide();
@@ -38,7 +41,7 @@ void CCompletionList::Create(wxWindow* anchor) {
 
 void CCompletionList::ShowUnder(wxWindow* anchor, const TextArray& entries) {
   if (anchor == nullptr || entries.empty()) return;
-  if (m_pPopup == nullptr) Create(anchor);
+  if (!m_pPopup) Create(anchor);
   m_entries = entries;
   m_pList->Clear();
   for (const Text& entry : entries) m_pList->Append(FromLocal(entry));

@@ -6,6 +6,7 @@
 
 #include <wx/listbox.h>
 #include <wx/popupwin.h>
+#include <wx/weakref.h>
 
 #include "text/text.h"
 
@@ -32,7 +33,8 @@ class CCompletionList {
   void Create(wxWindow* anchor);
 
   std::function<void(const Text&)> m_picked;
-  wxPopupWindow* m_pPopup = nullptr;
+  // Owned by a window that may go first.
+  wxWeakRef<wxPopupWindow> m_pPopup;
   wxListBox* m_pList = nullptr;
   TextArray m_entries;
 };

@@ -44,10 +44,16 @@ void CTextCompleter::Attach(wxWindow* control) {
   m_nControlId = control->GetId();
   m_pControl = control;
   // The list goes when the box loses the keyboard, as a drop-down does.
-  control->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
-    m_list.Hide();
-    event.Skip();
-  });
+  control->Bind(wxEVT_KILL_FOCUS, &CTextCompleter::OnControlLosesFocus, this);
+}
+
+CTextCompleter::~CTextCompleter() {
+  if (m_pControl) m_pControl->Unbind(wxEVT_KILL_FOCUS, &CTextCompleter::OnControlLosesFocus, this);
+}
+
+void CTextCompleter::OnControlLosesFocus(wxFocusEvent& event) {
+  m_list.Hide();
+  event.Skip();
 }
 
 bool CTextCompleter::StepList(int step) {

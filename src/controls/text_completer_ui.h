@@ -4,6 +4,7 @@
 #pragma once
 
 #include <wx/event.h>
+#include <wx/weakref.h>
 #include <wx/window.h>
 
 #include "controls/completion_list_ui.h"
@@ -15,6 +16,8 @@ namespace orvanta {
 class CTextCompleter : public CSubclassWnd {
  public:
   enum ControlKind { kKindNone = 0, kKindEdit = 1, kKindComboBox = 2 };
+
+  ~CTextCompleter() override;
 
   // Hooks the control's parent and notes the control's id and kind.
   void Attach(wxWindow* control);
@@ -51,7 +54,8 @@ class CTextCompleter : public CSubclassWnd {
   int m_nControlId = wxID_NONE;
   int m_nControlKind = kKindNone;
   int m_nCursor = 0;
-  wxWindow* m_pControl = nullptr;
+  wxWeakRef<wxWindow> m_pControl;
+  void OnControlLosesFocus(wxFocusEvent& event);
   CCompletionList m_list{[this](const Text& entry) { TakeEntry(entry); }};
 
   void TakeEntry(const Text& entry);

@@ -86,6 +86,7 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
   });
   LoadHistory();
   Bind(wxEVT_CHAR_HOOK, &CBrowserHostDlg::OnCharHook, this);
+  AnswerBrowserKeysFirst(this, [this](BrowserKeyAction action) { RunBrowserKey(action); });
   m_pGo->Bind(wxEVT_BUTTON, &CBrowserHostDlg::OnButton, this);
   m_pSearch->Bind(wxEVT_BUTTON, &CBrowserHostDlg::OnButton, this);
   m_pTab->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
@@ -193,17 +194,22 @@ bool CBrowserHostDlg::SteerCompletionList(int key) {
 
 void CBrowserHostDlg::OnCharHook(wxKeyEvent& event) {
   if (event.GetModifiers() == wxMOD_NONE && SteerCompletionList(event.GetKeyCode())) return;
+  const BrowserKeyAction action = BrowserKeyFor(event.GetKeyCode(), event.GetModifiers());
+  // Enter and Escape typed into a web page belong to the page and its scripts.
+  const bool pageKey = (action == BrowserKeyAction::kEnter ||
+                        action == BrowserKeyAction::kEscape) && !FocusInOwnControls();
+  if (action == BrowserKeyAction::kNone || pageKey) {
+    event.Skip();
+    return;
+  }
+  RunBrowserKey(action);
+}
+
+void CBrowserHostDlg::RunBrowserKey(BrowserKeyAction action) {
   CWebBrowser2& browser = m_pPage->Browser();
-  switch (BrowserKeyFor(event.GetKeyCode(), event.GetModifiers())) {
-    // Enter and Escape typed into a web page belong to the page and its scripts.
-    case BrowserKeyAction::kEnter:
-      if (!FocusInOwnControls()) break;
-      OnEnter();
-      return;
-    case BrowserKeyAction::kEscape:
-      if (!FocusInOwnControls()) break;
-      OnEscape();
-      return;
+  switch (action) {
+    case BrowserKeyAction::kEnter: OnEnter(); return;
+    case BrowserKeyAction::kEscape: OnEscape(); return;
     case BrowserKeyAction::kFocusAddress: FocusAddressBox(); return;
     case BrowserKeyAction::kRefresh: browser.Refresh(); return;
     case BrowserKeyAction::kBack: browser.GoBack(); return;
@@ -214,9 +220,8 @@ void CBrowserHostDlg::OnCharHook(wxKeyEvent& event) {
     case BrowserKeyAction::kZoomReset: browser.Zoom(0); return;
     case BrowserKeyAction::kCloseWindow: OnCloseKey(); return;
     case BrowserKeyAction::kAskClose: AskToQuit(); return;
-    case BrowserKeyAction::kNone: break;
+    case BrowserKeyAction::kNone: return;
   }
-  event.Skip();
 }
 
 void CBrowserHostDlg::OnButton(wxCommandEvent& event) {

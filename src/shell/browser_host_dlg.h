@@ -12,6 +12,7 @@
 #include "browser/page_host.h"
 #include "controls/color_combo_box_ui.h"
 #include "controls/text_completer_ui.h"
+#include "shell/browser_keys_ui.h"
 
 namespace orvanta {
 
@@ -83,6 +84,7 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
  private:
   void LoadHistory();
   void OnCharHook(wxKeyEvent& event);
+  void RunBrowserKey(BrowserKeyAction action);
   void OnButton(wxCommandEvent& event);
   // Whether the keyboard is in this window's own controls, not in its page.
   bool FocusInOwnControls() const;

@@ -1,6 +1,10 @@
 // The keys every browser window answers, whatever has the focus.
 #pragma once
 
+#include <functional>
+
+#include <wx/window.h>
+
 namespace orvanta {
 
 enum class BrowserKeyAction {
@@ -21,5 +25,10 @@ enum class BrowserKeyAction {
 
 // keyCode and modifiers as the toolkit reports them (wxKeyEvent::GetKeyCode, GetModifiers).
 BrowserKeyAction BrowserKeyFor(int keyCode, int modifiers);
+
+// Lets window answer its browser keys before the page in it sees them: a page's engine
+// keeps some (Alt with an arrow) to itself. run gets every key but Enter and Escape, which
+// stay where the focus is.
+void AnswerBrowserKeysFirst(wxWindow* window, std::function<void(BrowserKeyAction)> run);
 
 }  // namespace orvanta

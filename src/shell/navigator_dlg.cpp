@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/dcbuffer.h>
 #include <wx/display.h>
+#include <wx/settings.h>
 #include <wx/utils.h>
 
 #include <sys/stat.h>
@@ -123,6 +124,8 @@ CNavigatorDlg::CNavigatorDlg()
   Bind(wxEVT_PAINT, &CNavigatorDlg::OnPaint, this);
   Bind(wxEVT_CLOSE_WINDOW, &CNavigatorDlg::OnClose, this);
   Bind(wxEVT_LEFT_DOWN, &CNavigatorDlg::OnLeftDown, this);
+  Bind(wxEVT_LEFT_DCLICK, &CNavigatorDlg::OnCaptionDoubleClick, this);
+  Bind(wxEVT_MOTION, &CNavigatorDlg::OnMouseMove, this);
   for (const int command : {kAboutCommand, kExitCommand})
     Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunMenuCommand(event.GetId()); }, command);
   Bind(wxEVT_RIGHT_DOWN, &CNavigatorDlg::OnRightDown, this);
@@ -239,7 +242,32 @@ void CNavigatorDlg::Maximize(bool maximise) {
 void CNavigatorDlg::OnLeftDown(wxMouseEvent& event) {
   const CaptionClick click = ClickCaption(m_caption, IsMaximized(), event.GetX(), event.GetY());
   RunCaptionClick(click);
-  if (click.startsDrag) BeginWindowMove(*this, ClientToScreen(event.GetPosition()));
+  // The move begins once the pointer moves with the button held, so that a second click can
+  // still make a double click.
+  m_dragFrom = click.startsDrag ? std::optional<wxPoint>(event.GetPosition()) : std::nullopt;
+}
+
+void CNavigatorDlg::OnMouseMove(wxMouseEvent& event) {
+  event.Skip();
+  if (!m_dragFrom) return;
+  if (!event.LeftIsDown()) {
+    m_dragFrom.reset();
+    return;
+  }
+  const wxPoint moved = event.GetPosition() - *m_dragFrom;
+  if (std::abs(moved.x) < wxSystemSettings::GetMetric(wxSYS_DRAG_X) &&
+      std::abs(moved.y) < wxSystemSettings::GetMetric(wxSYS_DRAG_Y))
+    return;
+  BeginWindowMove(*this, ClientToScreen(*m_dragFrom));
+  m_dragFrom.reset();
+}
+
+void CNavigatorDlg::OnCaptionDoubleClick(wxMouseEvent& event) {
+  // As on any window's caption: away from its buttons, a double click maximises or restores.
+  if (!m_caption.captionBand.Contains(event.GetX(), event.GetY()) ||
+      CaptionButtonAt(m_caption, event.GetX(), event.GetY()) != CaptionButton::kNone)
+    return;
+  Maximize(!IsMaximized());
 }
 
 void CNavigatorDlg::OnRightDown(wxMouseEvent& event) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <wx/timer.h>
 
@@ -57,6 +58,8 @@ class CNavigatorDlg : public CBrowserHostDlg {
   void OnHoverTimer(wxTimerEvent& event);
   void OnLeftDown(wxMouseEvent& event);
   void OnRightDown(wxMouseEvent& event);
+  void OnCaptionDoubleClick(wxMouseEvent& event);
+  void OnMouseMove(wxMouseEvent& event);
   void RunCaptionClick(const CaptionClick& click);
   void OnClose(wxCloseEvent& event);
 
@@ -72,6 +75,8 @@ class CNavigatorDlg : public CBrowserHostDlg {
   bool m_bMaximised = false;
   bool m_bHighlightedFaces = false;
   wxRect m_normalRect;
+  // Where a press on the window's face may start a move, until the pointer goes.
+  std::optional<wxPoint> m_dragFrom;
 };
 
 }  // namespace orvanta

@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -234,8 +235,8 @@ TEST_F(PageRoad, TypedAddressesWithChineseCharactersOpen) {
   });
   window_->AddressBox()->ChangeValue(U("http://例子.测试/路径?q=中文"));
   testing::ClickWindow(window_->GoButton());
-  ASSERT_TRUE(WaitFor([&] { return !asked.empty(); }));
-  EXPECT_EQ(asked[0], "http://xn--fsqu00a.xn--0zwm56d/%E8%B7%AF%E5%BE%84?q=%E4%B8%AD%E6%96%87");
+  const std::string meant = "http://xn--fsqu00a.xn--0zwm56d/%E8%B7%AF%E5%BE%84?q=%E4%B8%AD%E6%96%87";
+  EXPECT_TRUE(WaitFor([&] { return std::find(asked.begin(), asked.end(), meant) != asked.end(); }));
 }
 
 // Kills every web process of this program the way a crash ends it; how many there were.

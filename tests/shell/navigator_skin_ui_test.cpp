@@ -149,11 +149,14 @@ TEST(NavigatorSkin, MaximiseLeavesTheTaskbarAndRestoreReturnsWithTheFaceSwitch) 
   }));
   EXPECT_EQ(window->GetRect(), work);
 
-  // Maximised, the fixed ranges mean nothing and the painted restore cell decides.
+  // Maximised, the fixed ranges mean nothing and the painted restore cell decides. (A click
+  // soon after the first would make a double click on the caption.)
+  WaitFor([] { return false; }, 700);
   ClickPointer(window, 770, 10);
   WaitFor([] { return false; }, 100);
   EXPECT_TRUE(window->IsMaximized());
   const CaptionRect restore = CellOf(*window, CaptionButton::kMaximiseRestore).cell;
+  WaitFor([] { return false; }, 700);
   ClickPointer(window, restore.left + 17, restore.top + 8);
   ASSERT_TRUE(WaitFor([&] {
     return CellOf(*window, CaptionButton::kMaximiseRestore).bitmap == 157;

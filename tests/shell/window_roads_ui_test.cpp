@@ -2,6 +2,8 @@
 // the status line, the address and engine boxes, the keys of a browser.
 #include <gtest/gtest.h>
 #include <wx/button.h>
+#include <wx/dcclient.h>
+#include <wx/image.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
@@ -10,7 +12,10 @@
 #include <sys/wait.h>
 #include <wx/taskbar.h>
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -20,14 +25,17 @@
 #include <thread>
 
 #include "browser/browser_page_dlg.h"
+#include "controls/color_combo_box_ui.h"
+#include "favorites/temp_folder.h"
 #include "files/status_mirror.h"
 #include "gui/message_box_ui.h"
 #include "net/service_hosts.h"
+#include "browser/browser_address.h"
 #include "shell/browser_window_dlg.h"
+#include "shell/typed_url_history.h"
 #include "shell/navigator_dlg.h"
 #include "support/loopback_server.h"
 #include "support/ui_test_support.h"
-#include "favorites/temp_folder.h"
 #include "text/code_page.h"
 
 namespace orvanta {
@@ -123,6 +131,234 @@ TEST_F(WindowRoad, TheStatusLineNamesTheFeedAJobWaitsFor) {
   ASSERT_TRUE(WaitFor([&] { return ShowsFile(page(), "/temp/~astq22265291"); }, 20000));
   EXPECT_TRUE(WaitFor([&] { return !window_->StatusLine()->GetValue().StartsWith(U("正在读取")); }));
   EXPECT_EQ(ReadWhole(mirror.Path() + "/status"), window_->StatusLine()->GetValue().utf8_string());
+}
+
+// The colours of a rectangle of the screen, as the user sees them.
+wxImage ScreenImage(const wxRect& area) {
+  const std::string path = "/tmp/orvanta-ui-shot-" + std::to_string(::getpid()) + ".png";
+  const std::string command = "import -window root -crop " + std::to_string(area.width) + "x" +
+                              std::to_string(area.height) + "+" + std::to_string(area.x) + "+" +
+                              std::to_string(area.y) + " '" + path + "' 2>/dev/null";
+  if (std::system(command.c_str()) != 0) return wxImage();
+  wxImage image(wxString(path), wxBITMAP_TYPE_PNG);
+  std::remove(path.c_str());
+  return image;
+}
+
+// How much of an area shows the boxes' background, and whether their text colour is there.
+struct BoxColours {
+  double background = 0;
+  bool text = false;
+};
+
+BoxColours ColoursOf(const wxImage& image) {
+  BoxColours colours;
+  if (!image.IsOk()) return colours;
+  long back = 0;
+  for (int y = 0; y < image.GetHeight(); ++y)
+    for (int x = 0; x < image.GetWidth(); ++x) {
+      const int r = image.GetRed(x, y), g = image.GetGreen(x, y), b = image.GetBlue(x, y);
+      if (std::abs(r - 18) < 8 && std::abs(g - 32) < 8 && std::abs(b - 65) < 8) ++back;
+      if (r > 200 && g > 140 && g < 220 && b < 90) colours.text = true;
+    }
+  colours.background = static_cast<double>(back) / (image.GetWidth() * image.GetHeight());
+  return colours;
+}
+
+TEST_F(WindowRoad, TheColouredBoxesAreColouredWithEveryLabelWhole) {
+  CBrowserWindowDlg* other = CBrowserWindowDlg::OpenShown();
+  for (CBrowserHostDlg* host : {static_cast<CBrowserHostDlg*>(window_),
+                                static_cast<CBrowserHostDlg*>(other)}) {
+    SCOPED_TRACE(host == window_ ? "main window" : "secondary window");
+    host->Raise();
+    host->AddressBox()->ChangeValue("http://example.test/");
+    WaitFor([] { return false; }, 400);
+    for (wxWindow* box : {static_cast<wxWindow*>(host->AddressBox()),
+                          static_cast<wxWindow*>(host->EngineBox())}) {
+      const BoxColours colours = ColoursOf(ScreenImage(box->GetScreenRect()));
+      EXPECT_GT(colours.background, 0.5);
+      EXPECT_TRUE(colours.text);
+    }
+    // Every engine, chosen, shows its label whole in the closed box.
+    auto* engines = static_cast<CColorComboBox*>(host->EngineBox());
+    for (unsigned item = 0; item < engines->GetCount(); ++item) {
+      wxClientDC dc(engines);
+      dc.SetFont(engines->GetFont());
+      EXPECT_LE(dc.GetTextExtent(engines->GetString(item)).x, engines->TextRoom())
+          << engines->GetString(item);
+    }
+    // The list, opened from the box's arrow, too.
+    const wxRect box = engines->GetScreenRect();
+    testing::ClickPointer(engines, box.width - 8, box.height / 2);
+    WaitFor([] { return false; }, 600);
+    const BoxColours list = ColoursOf(
+        ScreenImage(wxRect(box.x, box.y + box.height + 2, box.width, 60)));
+    EXPECT_GT(list.background, 0.5);
+    EXPECT_TRUE(list.text);
+    testing::PressKey(WXK_ESCAPE);
+    WaitFor([] { return false; }, 300);
+    testing::SaveScreenshot(*host, host == window_ ? ORVANTA_COLOURS_SCREENSHOT
+                                                   : ORVANTA_SECONDARY_COLOURS_SCREENSHOT);
+  }
+  other->Destroy();
+}
+
+TEST(CompleterRoad, TypingOpensTheListWithoutTakingTheKeyboardAndEscapeClosesItFirst) {
+  testing::ScratchFolder folder;
+  testing::TempFolder config;
+  testing::ScopedEnvironment home("XDG_CONFIG_HOME", config.Path());
+  ASSERT_TRUE(RecordTypedUrl(TypedUrlHistoryPath(), "http://fb.example/"));
+  ASSERT_TRUE(RecordTypedUrl(TypedUrlHistoryPath(), "http://fa.example/"));
+  testing::MessageRecorder recorder;
+  auto* window = new CNavigatorDlg();
+  window->Show();
+  ASSERT_TRUE(WaitFor([&] { return ShowsFile(window->HomePage(), "/sc/jz1"); }));
+  wxComboBox* box = window->AddressBox();
+  testing::ClickWindow(box);
+  testing::TypeText("h");
+  // Both entries offered, the first filled in with its tail selected, the keyboard still here.
+  ASSERT_TRUE(WaitFor([&] { return window->AddressCompleter().IsListShown(); }, 3000));
+  EXPECT_EQ(window->AddressCompleter().List().List()->GetCount(), 2u);
+  EXPECT_EQ(box->GetValue(), "http://fa.example/");
+  testing::TypeText("ttp://fb");
+  EXPECT_TRUE(WaitFor([&] { return box->GetValue() == "http://fb.example/"; }, 3000))
+      << box->GetValue();
+  EXPECT_TRUE(window->AddressCompleter().IsListShown());
+  // Escape closes the list; only a second one asks the close question.
+  testing::PressKey(WXK_ESCAPE);
+  EXPECT_TRUE(WaitFor([&] { return !window->AddressCompleter().IsListShown(); }, 3000));
+  EXPECT_EQ(recorder.asked(), 0);
+  testing::PressKey(WXK_ESCAPE);
+  EXPECT_TRUE(WaitFor([&] { return recorder.asked() == 1; }, 3000));
+  window->Destroy();
+}
+
+TEST_F(WindowRoad, BrowserKeysWorkInTheMainAndTheSecondaryWindow) {
+  testing::MessageRecorder recorder;
+  CBrowserWindowDlg* other = CBrowserWindowDlg::OpenShown();
+  other->Page().Browser().Navigate(LocalFullName("sc/jz1"));
+  for (CBrowserHostDlg* host : {static_cast<CBrowserHostDlg*>(window_),
+                                static_cast<CBrowserHostDlg*>(other)}) {
+    SCOPED_TRACE(host == window_ ? "main window" : "secondary window");
+    CBrowserPageDlg& shown = host->Page();
+    host->Raise();
+    ASSERT_TRUE(WaitFor([&] { return ShowsFile(shown, "/sc/jz1"); }));
+    testing::ClickPageElement(shown, "document.getElementById('Text1')");
+    // Ctrl+L, Alt+D and F6 all give the address box the keyboard, its text selected.
+    for (auto [key, modifiers] : {std::pair{int('l'), int(wxMOD_CONTROL)},
+                                  std::pair{int('d'), int(wxMOD_ALT)},
+                                  std::pair{int(WXK_F6), int(wxMOD_NONE)}}) {
+      testing::ClickPageElement(shown, "document.getElementById('Text1')");
+      host->AddressBox()->ChangeValue("http://x.test/");
+      testing::PressKey(key, modifiers);
+      EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == host->AddressBox(); }, 2000))
+          << key;
+      long from = 0, to = 0;
+      host->AddressBox()->GetSelection(&from, &to);
+      EXPECT_EQ(to - from, 14) << key;
+    }
+    // Ctrl+plus, Ctrl+minus and Ctrl+0 zoom; F5 reloads.
+    const double normal = shown.Browser().GetWebView()->GetZoomFactor();
+    testing::PressKey('=', wxMOD_CONTROL);
+    EXPECT_GT(shown.Browser().GetWebView()->GetZoomFactor(), normal);
+    testing::PressKey('-', wxMOD_CONTROL);
+    testing::PressKey('-', wxMOD_CONTROL);
+    EXPECT_LT(shown.Browser().GetWebView()->GetZoomFactor(), normal);
+    testing::PressKey('0', wxMOD_CONTROL);
+    EXPECT_DOUBLE_EQ(shown.Browser().GetWebView()->GetZoomFactor(), normal);
+    const int loads = shown.Browser().LoadCount();
+    testing::PressKey(WXK_F5);
+    EXPECT_TRUE(WaitFor([&] { return shown.Browser().LoadCount() > loads; }));
+    // Ctrl+F finds in the page.
+    testing::PressKey('f', wxMOD_CONTROL);
+    ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == shown.FindBar(); }, 2000));
+    testing::TypeText("zzz");
+    EXPECT_EQ(shown.FindBar()->GetValue(), "zzz");
+    testing::PressKey(WXK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return !shown.FindBar()->IsShown(); }, 2000));
+    // Alt+Left and Alt+Right step through the history.
+    shown.Browser().Navigate(LocalFullName("sc/jz"));
+    ASSERT_TRUE(WaitFor([&] { return ShowsFile(shown, "/sc/jz"); }));
+    testing::ClickPageElement(shown, "document.body");
+    // A page restored from the history may not load again: where the page is counts.
+    auto at = [&](const std::string& tail) {
+      const std::string url = shown.Browser().CurrentUrl();
+      return url.size() >= tail.size() && url.compare(url.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    testing::PressKey(WXK_LEFT, wxMOD_ALT);
+    EXPECT_TRUE(WaitFor([&] { return at("/sc/jz1"); })) << shown.Browser().CurrentUrl();
+    testing::PressKey(WXK_RIGHT, wxMOD_ALT);
+    EXPECT_TRUE(WaitFor([&] { return at("/sc/jz"); }));
+    shown.Browser().GoBack();
+    ASSERT_TRUE(WaitFor([&] { return at("/sc/jz1"); }));
+    WaitFor([] { return false; }, 300);
+    // Escape pressed inside the page belongs to the page.
+    testing::ClickPageElement(shown, "document.getElementById('Text1')");
+    testing::PressKey(WXK_ESCAPE);
+    WaitFor([] { return false; }, 300);
+    EXPECT_EQ(recorder.asked(), 0);
+    EXPECT_TRUE(host->IsShown());
+  }
+  // Ctrl+W closes the secondary window; Ctrl+Q asks the close question.
+  testing::PressKey('w', wxMOD_CONTROL);
+  EXPECT_TRUE(WaitFor([&] {
+    for (wxWindow* window : wxTopLevelWindows)
+      if (dynamic_cast<CBrowserWindowDlg*>(window) && window->IsShown()) return false;
+    return true;
+  }, 3000));
+  window_->Raise();
+  testing::ClickPageElement(page(), "document.getElementById('Text1')");
+  testing::PressKey('q', wxMOD_CONTROL);
+  EXPECT_TRUE(WaitFor([&] { return recorder.asked() == 1; }, 3000));
+}
+
+TEST_F(WindowRoad, ADoubleClickOnTheCaptionMaximisesAndRestores) {
+  testing::MovePointer(window_, 400, 10);
+  wxUIActionSimulator().MouseDblClick();
+  ASSERT_TRUE(WaitFor([&] { return window_->IsMaximized(); }, 3000));
+  WaitFor([] { return false; }, 700);
+  testing::MovePointer(window_, 400, 10);
+  wxUIActionSimulator().MouseDblClick();
+  EXPECT_TRUE(WaitFor([&] { return !window_->IsMaximized(); }, 3000));
+  EXPECT_EQ(window_->GetSize(), wxSize(850, 570));
+}
+
+// The labels of the buttons of the message box on the screen, and an answer to it.
+std::vector<std::string> AnswerShownBox(GtkResponseType answer) {
+  std::vector<std::string> labels;
+  GList* windows = gtk_window_list_toplevels();
+  for (GList* item = windows; item != nullptr; item = item->next) {
+    if (!GTK_IS_MESSAGE_DIALOG(item->data) || !gtk_widget_get_visible(GTK_WIDGET(item->data)))
+      continue;
+    GtkWidget* area = gtk_dialog_get_action_area(GTK_DIALOG(item->data));
+    GList* buttons = gtk_container_get_children(GTK_CONTAINER(area));
+    for (GList* button = buttons; button != nullptr; button = button->next)
+      if (GTK_IS_BUTTON(button->data))
+        labels.push_back(gtk_button_get_label(GTK_BUTTON(button->data)));
+    g_list_free(buttons);
+    gtk_dialog_response(GTK_DIALOG(item->data), answer);
+  }
+  g_list_free(windows);
+  return labels;
+}
+
+TEST_F(WindowRoad, MessageBoxesSpeakTheProgramsLanguage) {
+  SetMessageBoxPresenter({});
+  std::vector<std::string> question, notice;
+  wxTimer answer;
+  answer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+    std::vector<std::string> labels = AnswerShownBox(GTK_RESPONSE_NO);
+    if (labels.empty()) labels = AnswerShownBox(GTK_RESPONSE_OK);
+    (question.empty() ? question : notice) = labels;
+  });
+  answer.StartOnce(700);
+  testing::PressKey('q', wxMOD_CONTROL);  // the close question, answered No
+  EXPECT_EQ(question, (std::vector<std::string>{"否", "是"}));
+  EXPECT_TRUE(window_->IsShown());
+  answer.StartOnce(700);
+  ShowWindowMessageBox(Gbk("成功订阅“体育”资讯。"));
+  EXPECT_EQ(notice, (std::vector<std::string>{"确定"}));
+  testing::FailOnMessageBoxes();
 }
 
 // A system tray of the desktop's kind on the test display, for the life of the object.
