@@ -84,8 +84,9 @@ void CWebBrowser2::ConfigureNativeView() {
   WebKitWebView* native = NativeView(m_pView);
   if (native == nullptr) return;
   WebKitSettings* settings = webkit_web_view_get_settings(native);
-  // The media search page's script reads the list shown in its frame; both are own pages of
-  // one folder. Feed content never carries live script into our pages.
+  // The media search page's script reads the list shown in its frame; the engine lets one
+  // own page reach another only with this setting. Feed content never carries live script
+  // into our pages.
   webkit_settings_set_allow_file_access_from_file_urls(settings, TRUE);
   // Pages that name no encoding are read as the program's own code page, as its users'
   // systems always did.
