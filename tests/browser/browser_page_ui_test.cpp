@@ -6,13 +6,8 @@
 #include <wx/app.h>
 #include <wx/toplevel.h>
 
-#include <algorithm>
-#include <fstream>
-#include <sstream>
-
 #include "browser/browser_address.h"
 #include "gui/widget_text_ui.h"
-#include "search/resolve_search_link.h"
 #include "shell/browser_window_dlg.h"
 #include "shell/navigator_dlg.h"
 #include "support/loopback_server.h"
@@ -127,15 +122,6 @@ TEST_F(RoutedPage, EmptyTopicDoesNothingAndSearchWithoutHomeAsksForAKeyword) {
   EXPECT_EQ(page().m_strJobNumber, "");
 }
 
-TEST_F(RoutedPage, TopicLinkShowsTheLoadingPageAndTheJobReportsTheDeadNetwork) {
-  ASSERT_TRUE(Follow("http://dh/#21#dh"));
-  ASSERT_TRUE(WaitFor([&] { return page().m_strJobNumber == "222"; }));
-  EXPECT_EQ(page().m_strSubject, "21");
-  ASSERT_TRUE(MessageShown(60000));
-  EXPECT_EQ(recorder_.shown()[0].caption, "Orvanta ");
-  EXPECT_TRUE(SecondaryWindows().empty());
-}
-
 TEST_F(RoutedPage, UnsubscribeLinkRemovesTheKeywordAndRefillsTheTree) {
   ASSERT_TRUE(Follow("http://dy/#社会#0#"));
   ASSERT_TRUE(MessageShown());
@@ -143,28 +129,6 @@ TEST_F(RoutedPage, UnsubscribeLinkRemovesTheKeywordAndRefillsTheTree) {
   // Root, six keywords left, help item.
   EXPECT_EQ(page().Tree()->GetCount(), 8u);
   EXPECT_TRUE(SecondaryWindows().empty());
-}
-
-TEST_F(RoutedPage, SearchWithTheOwnEngineStartsAKeywordNewsJobInThisPage) {
-  ASSERT_TRUE(Follow("http://ss/#abc#1#"));
-  ASSERT_TRUE(WaitFor([&] { return page().m_strJobNumber == "111"; }));
-  EXPECT_EQ(page().m_strSubject, "abc");
-  // Every keyword feed is dead here: the job says so through the application's box.
-  ASSERT_TRUE(MessageShown(60000));
-  EXPECT_EQ(recorder_.shown()[0].caption, "Orvanta ");
-  EXPECT_TRUE(SecondaryWindows().empty());
-}
-
-TEST_F(RoutedPage, SearchWithAnExternalEngineOpensItsQueryInASecondaryWindow) {
-  const Text query = ResolveSearchLink("2", "abc").value;
-  ASSERT_TRUE(Follow("http://ss/#abc#2#"));
-  ASSERT_TRUE(WaitFor([] { return SecondaryWindows().size() == 1; }));
-  CBrowserWindowDlg* secondary = SecondaryWindows()[0];
-  EXPECT_EQ(secondary->Page().TreeShown(), 0);
-  // Named hosts are dead here: the window is asked for the address whether or not it loads.
-  ASSERT_TRUE(WaitFor([&] { return secondary->Page().Browser().LocationURL() == query; }));
-  EXPECT_EQ(page().m_strJobNumber, "");
-  EXPECT_TRUE(recorder_.shown().empty());
 }
 
 TEST_F(RoutedPage, WebSearchWithoutKeywordRestoresThePlaceholder) {
@@ -232,43 +196,6 @@ TEST(CBrowserPageDlgToolbar, StartsDisabledAndFollowsTheHistory) {
   EXPECT_EQ(page.ButtonBitmapId(1003), 200);
   EXPECT_FALSE(page.ToolbarButton(1001)->IsEnabled());
   EXPECT_EQ(page.ButtonBitmapId(1001), 214);
-  window->Destroy();
-}
-
-// A news page begins with its subscribe link, not with a tag the platform's type guess knows.
-void WriteNewsPage(const std::string& name, const std::string& title, const std::string& next) {
-  std::ofstream(name, std::ios::binary)
-      << Gbk("<a href='http://dy/#社会#1#'>订阅</a><html><head><meta http-equiv='Content-Type' "
-             "content='text/html; charset=gb2312'><title>" + title + "</title></head><body>"
-             "<a id='next' href='" + next + "'>下一页</a></body></html>");
-}
-
-wxString Script(CBrowserPageDlg& page, const char* script) {
-  wxString result;
-  page.Browser().GetWebView()->RunScript(script, &result);
-  return result;
-}
-
-TEST(CBrowserPageDlgOwnPages, NewsPagesBeginningWithALinkShowAsGbkHtmlAlsoWhenPaged) {
-  testing::ScratchFolder folder;
-  WriteNewsPage("temp/~astq22265291", "社会一", "~astq22265292");
-  WriteNewsPage("temp/~astq22265292", "社会二", "~astq22265291");
-  auto* window = CBrowserWindowDlg::Open();
-  window->Show();
-  CBrowserPageDlg& page = window->Page();
-  const Text first = LocalFullName("temp/~astq22265291");
-  page.Browser().Navigate(first);
-  ASSERT_TRUE(WaitFor([&] { return window->GetTitle() == U("社会一"); }));
-  EXPECT_EQ(Script(page, "document.contentType"), "text/html");
-  EXPECT_EQ(page.Browser().LocationURL(), AddressToUrl(first));
-
-  // The paging link is relative: it must resolve beside the page and show as HTML too.
-  Script(page, "document.getElementById('next').click()");
-  ASSERT_TRUE(WaitFor([&] { return window->GetTitle() == U("社会二"); }));
-  EXPECT_EQ(page.Browser().LocationURL(), AddressToUrl(LocalFullName("temp/~astq22265292")));
-  page.Browser().GoBack();
-  ASSERT_TRUE(WaitFor([&] { return window->GetTitle() == U("社会一"); }));
-  EXPECT_EQ(Script(page, "document.links.length"), "2");
   window->Destroy();
 }
 
