@@ -25,16 +25,6 @@ bool IsBlankOrComment(std::string_view line) {
   return first == std::string_view::npos || line[first] == '#';
 }
 
-// The GBK form of a line, or nothing when it is not UTF-8 that GBK can hold: a feed address
-// must not quietly turn into question marks.
-std::optional<Text> LocalFormOf(std::string_view line) {
-  Text local(line);
-  Utf8ToLocal(local);
-  Text back = local;
-  LocalToUtf8(back);
-  if (back != line) return std::nullopt;
-  return local;
-}
 
 // Fields between tabs; trailing empty fields (tabs left at the end of a line) are dropped.
 TextArray Fields(std::string_view line) {
@@ -64,7 +54,7 @@ class SourcesFileParser {
     if (!utf8.empty() && utf8.back() == '\r') utf8.remove_suffix(1);
     if (IsBlankOrComment(utf8)) return;
     lineNumber_ = lineNumber;
-    const std::optional<Text> line = LocalFormOf(utf8);
+    const std::optional<Text> line = Utf8ToLocalExactly(utf8);
     if (!line) return Complain(Gbk("不是 UTF-8 文本，或有 GBK 无法表示的字符"));
     const TextArray fields = Fields(*line);
     if (fields[0] == kKeywordLine)

@@ -23,16 +23,6 @@ bool Keepable(std::string_view address) {
   });
 }
 
-// The GBK form of a line, or nothing when the line is not UTF-8 that GBK can hold: a binary
-// file must not turn into a list of question marks.
-std::optional<Text> LocalFormOf(std::string_view line) {
-  Text local(line);
-  Utf8ToLocal(local);
-  Text back = local;
-  LocalToUtf8(back);
-  if (back != line) return std::nullopt;
-  return local;
-}
 
 }  // namespace
 
@@ -54,7 +44,7 @@ TextArray ReadTypedUrls(const std::string& path) {
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.size() > kTypedUrlMaxBytes * 3 / 2) continue;
-    std::optional<Text> url = LocalFormOf(line);
+    std::optional<Text> url = Utf8ToLocalExactly(line);
     if (url && Keepable(*url)) urls.push_back(std::move(*url));
   }
   return urls;
@@ -64,7 +54,7 @@ bool RecordTypedUrl(const std::string& path, std::string_view address) {
   if (path.empty() || !Keepable(address)) return false;
   Text utf8(address);
   LocalToUtf8(utf8);
-  if (LocalFormOf(utf8) != Text(address)) return false;  // it would come back changed
+  if (Utf8ToLocalExactly(utf8) != Text(address)) return false;  // it would come back changed
   TextArray urls = ReadTypedUrls(path);
   std::erase(urls, Text(address));
   urls.insert(urls.begin(), Text(address));

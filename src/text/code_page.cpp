@@ -124,4 +124,13 @@ Text Gbk(std::string_view utf8) {
   return text;
 }
 
+std::optional<Text> Utf8ToLocalExactly(std::string_view utf8) {
+  Text local(utf8);
+  Utf8ToLocal(local);
+  Text back = local;
+  LocalToUtf8(back);
+  if (back != utf8) return std::nullopt;
+  return local;
+}
+
 }  // namespace orvanta

@@ -1,6 +1,9 @@
 // Conversions between UTF-8 and code page 936.
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 #include "text/text.h"
 
 namespace orvanta {
@@ -9,6 +12,10 @@ namespace orvanta {
 void Utf8ToLocal(Text& text);
 // Bytes that are not code page 936 become "?".
 void LocalToUtf8(Text& text);
+
+// The code-page-936 form of UTF-8 text, or nothing when it is not UTF-8 that code page 936
+// can hold whole: a line of a user's file must not quietly turn into question marks.
+std::optional<Text> Utf8ToLocalExactly(std::string_view utf8);
 
 // The code-page-936 form of a UTF-8 literal: lets the sources spell the system's Chinese
 // texts readably.

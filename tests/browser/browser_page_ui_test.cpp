@@ -17,6 +17,8 @@
 namespace orvanta {
 namespace {
 
+using testing::SecondaryWindows;
+
 using testing::U;
 using testing::WaitFor;
 
@@ -32,14 +34,6 @@ std::string LinkRows(const std::vector<std::string>& hrefs) {
             "px;width:400px;height:30px;display:block' href='" + hrefs[i] + "'>row</a>";
   }
   return body;
-}
-
-std::vector<CBrowserWindowDlg*> SecondaryWindows() {
-  std::vector<CBrowserWindowDlg*> windows;
-  for (wxWindow* window : wxTopLevelWindows)
-    if (auto* secondary = dynamic_cast<CBrowserWindowDlg*>(window))
-      if (!secondary->IsBeingDeleted()) windows.push_back(secondary);
-  return windows;
 }
 
 void CloseSecondaryWindows() {

@@ -29,6 +29,8 @@
 namespace orvanta {
 namespace {
 
+using testing::SecondaryWindows;
+
 using testing::PageScript;
 using testing::ShowsFile;
 using testing::U;
@@ -52,14 +54,6 @@ std::string FeedOf(int count) {
             "</description></item>";
   }
   return feed + "</channel></rss>";
-}
-
-std::vector<CBrowserWindowDlg*> SecondaryWindows() {
-  std::vector<CBrowserWindowDlg*> windows;
-  for (wxWindow* window : wxTopLevelWindows)
-    if (auto* secondary = dynamic_cast<CBrowserWindowDlg*>(window))
-      if (!secondary->IsBeingDeleted()) windows.push_back(secondary);
-  return windows;
 }
 
 class PageRoad : public ::testing::Test {

@@ -21,18 +21,12 @@
 namespace orvanta {
 namespace {
 
+using testing::SecondaryWindows;
+
 using testing::Press;
 using testing::U;
 using testing::WaitFor;
 using testing::WhenShown;
-
-std::vector<CBrowserWindowDlg*> SecondaryWindows() {
-  std::vector<CBrowserWindowDlg*> windows;
-  for (wxWindow* window : wxTopLevelWindows)
-    if (auto* secondary = dynamic_cast<CBrowserWindowDlg*>(window))
-      if (!secondary->IsBeingDeleted()) windows.push_back(secondary);
-  return windows;
-}
 
 std::vector<wxString> StaticTexts(wxWindow& dialog) {
   std::vector<wxString> texts;

@@ -14,9 +14,18 @@
 
 #include "browser/browser_page_dlg.h"
 #include "gui/message_box_ui.h"
+#include "shell/browser_window_dlg.h"
 #include "text/code_page.h"
 
 namespace orvanta::testing {
+
+std::vector<CBrowserWindowDlg*> SecondaryWindows() {
+  std::vector<CBrowserWindowDlg*> windows;
+  for (wxWindow* window : wxTopLevelWindows)
+    if (auto* secondary = dynamic_cast<CBrowserWindowDlg*>(window))
+      if (!secondary->IsBeingDeleted() && secondary->IsShown()) windows.push_back(secondary);
+  return windows;
+}
 
 bool ShowsFile(CBrowserPageDlg& page, const std::string& tail) {
   const Text& url = page.Browser().LoadedURL();

@@ -18,6 +18,7 @@
 
 namespace orvanta {
 class CBrowserPageDlg;
+class CBrowserWindowDlg;
 }
 
 namespace orvanta::testing {
@@ -80,6 +81,9 @@ void ClickWindow(wxWindow* window);
 // Types ASCII text, and presses one key, on the real keyboard into whatever has the focus.
 void TypeText(const char* text);
 void PressKey(int key, int modifiers = wxMOD_NONE);
+
+// The secondary windows that are open and not on their way out.
+std::vector<CBrowserWindowDlg*> SecondaryWindows();
 
 // Whether the page has loaded the file whose address ends in tail.
 bool ShowsFile(CBrowserPageDlg& page, const std::string& tail);
