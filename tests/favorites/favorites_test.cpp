@@ -3,6 +3,9 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -97,24 +100,24 @@ TEST(ShortcutFile, OddFilesNeitherBlockNorCrash) {
 
 TEST(FavoritePath, NamesNeverLeadOutOfTheFolder) {
   const struct {
-    std::string parent, name;
+    std::string folder, parent, name;
+    std::optional<std::string> path;
     const char* covers;
-  } rejected[] = {
-      {"", "..", "parent folder"},
-      {"..", "x.url", "parent folder as the parent item"},
-      {"", "../x.url", "a climbing name"},
-      {"", "/etc/passwd", "an absolute name"},
-      {"A/B", "x.url", "a parent with a separator"},
-      {"", ".", "the folder itself"},
-      {"", "", "no name"},
-      {"", std::string("x\0/../y", 7), "a zero byte hiding a path"},
+  } rows[] = {
+      {"/fav", "", "x.url", "/fav/x.url", "a name in the folder"},
+      {"/fav", "A", "..x.url", "/fav/A/..x.url", "dots that are part of a name"},
+      {"/fav", "", "..", std::nullopt, "parent folder"},
+      {"/fav", "..", "x.url", std::nullopt, "parent folder as the parent item"},
+      {"/fav", "", "../x.url", std::nullopt, "a climbing name"},
+      {"/fav", "", "/etc/passwd", std::nullopt, "an absolute name"},
+      {"/fav", "A/B", "x.url", std::nullopt, "a parent with a separator"},
+      {"/fav", "", ".", std::nullopt, "the folder itself"},
+      {"/fav", "", "", std::nullopt, "no name"},
+      {"/fav", "", std::string("x\0/../y", 7), std::nullopt, "a zero byte hiding a path"},
+      {"", "", "x.url", std::nullopt, "no favorites folder"},
   };
-  for (const auto& row : rejected) {
-    EXPECT_EQ(JoinFavoritePath("/fav", row.parent, row.name), std::nullopt) << row.covers;
-  }
-  EXPECT_EQ(JoinFavoritePath("/fav", "", "x.url"), "/fav/x.url");
-  EXPECT_EQ(JoinFavoritePath("/fav", "A", "..x.url"), "/fav/A/..x.url");
-  EXPECT_EQ(JoinFavoritePath("", "", "x.url"), std::nullopt);
+  for (const auto& row : rows)
+    EXPECT_EQ(JoinFavoritePath(row.folder, row.parent, row.name), row.path) << row.covers;
 }
 
 TEST(FavoritesState, FolderItemsAndBadFilesKeepThePreviousAddress) {
@@ -143,29 +146,23 @@ TEST(FavoritesState, FolderItemsAndBadFilesKeepThePreviousAddress) {
   EXPECT_EQ(state.FavoriteAddress(), "http://y/");
 }
 
-TEST(FavoritesState, ShowFavoritesReadsTheDataFolderEachTime) {
+TEST(FavoritesFolder, IsMadeUnderTheDataFolderAndReadAfreshEachTime) {
   TempFolder folder;
-  ScopedEnvironment data("XDG_DATA_HOME", folder.Path());
-  EXPECT_EQ(FavoritesFolderPath(), folder.At("orvanta/Favorites"));
+  ScopedEnvironment data("XDG_DATA_HOME", folder.At("home"));
+  EXPECT_EQ(FavoritesFolderPath(), folder.At("home/orvanta/Favorites"));
   FavoritesState state;
   EXPECT_TRUE(state.ShowFavorites().empty());
-  folder.Write("orvanta/Favorites/y.url", Shortcut("http://y/"));
+  EXPECT_EQ(MakeFavoritesFolder(), folder.At("home/orvanta/Favorites"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.At("home/orvanta/Favorites")));
+  EXPECT_EQ(MakeFavoritesFolder(), folder.At("home/orvanta/Favorites")) << "made already";
+  folder.Write("home/orvanta/Favorites/y.url", Shortcut("http://y/"));
   const std::vector<FavoriteItem> tree = state.ShowFavorites();
   ASSERT_EQ(tree.size(), 1u);
   EXPECT_EQ(tree[0].name, "y.url");
-  EXPECT_EQ(state.FavoritesFolder(), folder.At("orvanta/Favorites"));
-}
-
-TEST(FavoritesFolder, IsMadeWhenMissingAndEmptyWhenItCannotBe) {
-  TempFolder folder;
-  ScopedEnvironment data("XDG_DATA_HOME", folder.At("home"));
-  EXPECT_EQ(MakeFavoritesFolder(), folder.At("home/orvanta/Favorites"));
-  EXPECT_TRUE(std::filesystem::is_directory(folder.At("home/orvanta/Favorites")));
-  // Made already: the same answer.
-  EXPECT_EQ(MakeFavoritesFolder(), folder.At("home/orvanta/Favorites"));
+  EXPECT_EQ(state.FavoritesFolder(), folder.At("home/orvanta/Favorites"));
   folder.Write("file", "x");
   ScopedEnvironment blocked("XDG_DATA_HOME", folder.At("file"));
-  EXPECT_EQ(MakeFavoritesFolder(), "");
+  EXPECT_EQ(MakeFavoritesFolder(), "") << "a file where the folder should be";
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "support/run_cli.h"
 #include "text/code_page.h"
 
@@ -9,7 +13,6 @@ namespace orvanta {
 namespace {
 
 using Kind = LinkActionKind;
-using Target = NewWindowTarget;
 
 TEST(RememberHoverUrl, KeepsOnlyAddressesWithTtpBeyondTheStart) {
   const struct {
@@ -57,110 +60,91 @@ SearchLinkAction FakeEngines(const Text& option, const Text& keyword) {
   return {};
 }
 
+// What happens to the request itself: the cancel flag and where the content loads.
+struct Disposal {
+  std::optional<bool> cancel;
+  NewWindowTarget target;
+};
+const Disposal kCancelled{true, NewWindowTarget::kAsDelivered};
+const Disposal kOnThisPage{std::nullopt, NewWindowTarget::kThisPage};
+const Disposal kInANewWindow{false, NewWindowTarget::kNewWindow};
+
 TEST(DecideNewWindow, DispatchesEveryAddressShape) {
   const struct {
     const char* hover;
     Kind kind;
     const char* value;  // keyword, number, address or message
     int flag;
-    std::optional<bool> cancel;
-    Target target;
+    Disposal disposal;
     const char* covers;
   } cases[] = {
-      {"http://dy/#abc#1#", Kind::kChangeSubscription, "abc", 1, true, Target::kAsDelivered,
-       "subscribe"},
-      {"http://dy/#abc#0#", Kind::kChangeSubscription, "abc", 0, true, Target::kAsDelivered,
-       "unsubscribe"},
-      {"http://dy/#abc#x#", Kind::kChangeSubscription, "abc", 0, true, Target::kAsDelivered,
+      {"http://dy/#abc#1#", Kind::kChangeSubscription, "abc", 1, kCancelled, "subscribe"},
+      {"http://dy/#abc#0#", Kind::kChangeSubscription, "abc", 0, kCancelled, "unsubscribe"},
+      {"http://dy/#abc#x#", Kind::kChangeSubscription, "abc", 0, kCancelled,
        "any flag but 1 unsubscribes"},
-      {"http://dy/#abc", Kind::kChangeSubscription, "abc", 0, true, Target::kAsDelivered,
+      {"http://dy/#abc", Kind::kChangeSubscription, "abc", 0, kCancelled,
        "a missing flag field counts as empty"},
-      {"http://dy/##1#", Kind::kNothing, "", 0, true, Target::kAsDelivered,
-       "an empty keyword only cancels"},
-      {"http://dh/#21#dh", Kind::kOpenTopic, "21", 0, true, Target::kAsDelivered, "a region"},
-      {"http://dh/##dh", Kind::kNothing, "", 0, true, Target::kAsDelivered,
-       "an empty number only cancels"},
-      {"http://dh/#", Kind::kNothing, "", 0, true, Target::kAsDelivered, "no number field"},
-      {"http://ss/##1#", Kind::kOpenTopic, "1", 0, std::nullopt, Target::kThisPage,
-       "own engine, no keyword: topic 1"},
-      {"http://ss/#abc#1#", Kind::kKeywordNews, "abc", 0, std::nullopt, Target::kThisPage,
-       "own engine: keyword news"},
-      {"http://ss/#abc#5#", Kind::kOpenAddress, "q5=abc", 0, std::nullopt, Target::kThisPage,
-       "an external engine"},
-      {"http://ss/##5#", Kind::kOpenAddress, "home5", 0, std::nullopt, Target::kThisPage,
-       "an external engine's home"},
-      {"http://ss/##23#", Kind::kShowMessage, "enter a keyword", 0, std::nullopt,
-       Target::kThisPage, "an engine without a home"},
-      {"http://ss/#abc#07#", Kind::kNothing, "", 0, std::nullopt, Target::kThisPage,
-       "an unknown option"},
-      {"http://ss/#abc", Kind::kNothing, "", 0, std::nullopt, Target::kThisPage,
-       "no option field"},
-      {"http://dy/#a#1#http://dh/#9#dh", Kind::kChangeSubscription, "a", 1, true,
-       Target::kAsDelivered, "dy is tested before dh"},
-      {"http://dh/#9#dh#http://ss/#a#1#", Kind::kOpenTopic, "9", 0, true,
-       Target::kAsDelivered, "dh is tested before ss"},
-      {"http://example.com/?u=http://dy/#k#1#", Kind::kChangeSubscription, "k", 1, true,
-       Target::kAsDelivered, "a pseudo-link inside an address"},
-      {"ttp://dy/#abc#1#", Kind::kOpenInNewWindow, "", 0, false, Target::kNewWindow,
+      {"http://dy/#\xCC\xE5\xD3\xFD#1#", Kind::kChangeSubscription, "\xCC\xE5\xD3\xFD", 1,
+       kCancelled, "a GBK keyword as it comes"},
+      {"http://dy/##1#", Kind::kNothing, "", 0, kCancelled, "an empty keyword only cancels"},
+      {"http://dh/#21#dh", Kind::kOpenTopic, "21", 0, kCancelled, "a region"},
+      {"http://dh/##dh", Kind::kNothing, "", 0, kCancelled, "an empty number only cancels"},
+      {"http://dh/#", Kind::kNothing, "", 0, kCancelled, "no number field"},
+      {"http://ss/##1#", Kind::kOpenTopic, "1", 0, kOnThisPage, "own engine, no keyword: topic 1"},
+      {"http://ss/#abc#1#", Kind::kKeywordNews, "abc", 0, kOnThisPage, "own engine: keyword news"},
+      {"http://ss/#abc#5#", Kind::kOpenAddress, "q5=abc", 0, kOnThisPage, "an external engine"},
+      {"http://ss/##5#", Kind::kOpenAddress, "home5", 0, kOnThisPage, "an external engine's home"},
+      {"http://ss/##23#", Kind::kShowMessage, "enter a keyword", 0, kOnThisPage,
+       "an engine without a home"},
+      {"http://ss/#abc#07#", Kind::kNothing, "", 0, kOnThisPage, "an unknown option"},
+      {"http://ss/#abc", Kind::kNothing, "", 0, kOnThisPage, "no option field"},
+      {"http://dy/#a#1#http://dh/#9#dh", Kind::kChangeSubscription, "a", 1, kCancelled,
+       "dy is tested before dh"},
+      {"http://dh/#9#dh#http://ss/#a#1#", Kind::kOpenTopic, "9", 0, kCancelled,
+       "dh is tested before ss"},
+      {"http://example.com/?u=http://dy/#k#1#", Kind::kChangeSubscription, "k", 1, kCancelled,
+       "a pseudo-link inside an address"},
+      {"ttp://dy/#abc#1#", Kind::kOpenInNewWindow, "", 0, kInANewWindow,
        "a pseudo-link at position 0 is not one"},
-      {"http://example.com/", Kind::kOpenInNewWindow, "", 0, false, Target::kNewWindow,
-       "an ordinary link"},
-      {"", Kind::kOpenInNewWindow, "", 0, false, Target::kNewWindow, "nothing remembered yet"},
+      {"http://example.com/", Kind::kOpenInNewWindow, "", 0, kInANewWindow, "an ordinary link"},
+      {"", Kind::kOpenInNewWindow, "", 0, kInANewWindow, "nothing remembered yet"},
   };
   for (const auto& row : cases) {
     const LinkAction action = DecideNewWindow(row.hover, FakeEngines);
     EXPECT_EQ(action.kind, row.kind) << row.covers;
-    const Text value = action.keyword + action.number + action.address + action.message;
-    EXPECT_EQ(value, row.value) << row.covers;
+    EXPECT_EQ(action.keyword + action.number + action.address + action.message, row.value)
+        << row.covers;
     EXPECT_EQ(action.flag, row.flag) << row.covers;
-    EXPECT_EQ(action.cancel, row.cancel) << row.covers;
-    EXPECT_EQ(action.target, row.target) << row.covers;
+    EXPECT_EQ(action.cancel, row.disposal.cancel) << row.covers;
+    EXPECT_EQ(action.target, row.disposal.target) << row.covers;
   }
 }
 
-TEST(DecideNewWindow, TakesAGbkKeywordAsItComes) {
-  const Text keyword = Gbk("体育");
-  const LinkAction action = DecideNewWindow("http://dy/#" + keyword + "#1#");
-  EXPECT_EQ(action.keyword, keyword);
-}
-
-TEST(DecideNewWindow, UsesTheEngineTableByDefault) {
-  EXPECT_EQ(DecideNewWindow("http://ss/##23#").message, Gbk("请输入搜索关键字"));
-  EXPECT_EQ(DecideNewWindow("http://ss/#abc#7 #").kind, Kind::kNothing);
-  EXPECT_EQ(DecideNewWindow("http://ss/#abc#21#").address.find("abc"),
-            DecideNewWindow("http://ss/#abc#21#").address.size() - 3);
-}
-
-TEST(RouteCommand, PrintsOneLinePerDecision) {
+TEST(RouteAndStatusCommands, PrintOneLinePerAddress) {
   using orvanta::testing::RunCli;
   const struct {
-    const char* address;
-    std::string line;
-  } cases[] = {
-      {"http://dy/#abc#1#", "subscribe abc 1\n"},
-      {"http://dy/#体育#0#", Gbk("subscribe 体育 0\n")},
-      {"http://dh/#21#dh", "topic 21\n"},
-      {"http://ss/#abc#1#", "keyword abc\n"},
-      {"http://ss/##46#", Gbk("message 请输入搜索关键字\n")},
-      {"http://dh/##dh", "nothing\n"},
-      {"http://example.com/", "window\n"},
+    std::vector<std::string> arguments;
+    std::optional<std::string> out;  // nothing: a usage error
+  } rows[] = {
+      {{"route", "http://dy/#体育#0#"}, Gbk("subscribe 体育 0\n")},  // arrives UTF-8, leaves GBK
+      {{"route", "http://dh/#21#dh"}, "topic 21\n"},
+      {{"route", "http://ss/#abc#1#"}, "keyword abc\n"},
+      // The engine table by default.
+      {{"route", "http://ss/##46#"}, Gbk("message 请输入搜索关键字\n")},
+      {{"route", "http://ss/#abc#21#"},
+       "open http://so.v.ifeng.com/sofeng/search.action?c=5&q=abc\n"},
+      {{"route", "http://dh/##dh"}, "nothing\n"},
+      {{"route", "http://example.com/"}, "window\n"},
+      {{"status", "http://dy/#abc#1#"}, " Orvanta\n"},
+      {{"status", "http://example.com/"}, " http://example.com/\n"},
+      {{"route"}, std::nullopt},
+      {{"status"}, std::nullopt},
   };
-  for (const auto& row : cases) {
-    const auto result = RunCli({"route", row.address});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, row.line) << row.address;
+  for (const auto& row : rows) {
+    const auto result = RunCli(row.arguments);
+    EXPECT_EQ(result.status, row.out ? 0 : 2) << ::testing::PrintToString(row.arguments);
+    EXPECT_EQ(result.out, row.out.value_or("")) << ::testing::PrintToString(row.arguments);
   }
-  const auto search = RunCli({"route", "http://ss/#abc#21#"});
-  EXPECT_TRUE(search.out.starts_with("open http")) << search.out;
-  EXPECT_TRUE(search.out.ends_with("/sofeng/search.action?c=5&q=abc\n")) << search.out;
-  EXPECT_EQ(RunCli({"route"}).status, 2);
-}
-
-TEST(StatusCommand, PrintsTheStatusLine) {
-  using orvanta::testing::RunCli;
-  EXPECT_EQ(RunCli({"status", "http://dy/#abc#1#"}).out, " Orvanta\n");
-  EXPECT_EQ(RunCli({"status", "http://example.com/"}).out, " http://example.com/\n");
-  EXPECT_EQ(RunCli({"status"}).status, 2);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 
 #include "search/resolve_search_link.h"
 #include "text/code_page.h"
@@ -70,29 +72,26 @@ TEST(ResolveSearchLink, BuildsTheQueryAndHomeAddressOfEveryOption) {
   EXPECT_EQ(PageEngines().size(), std::size(kRows));
 }
 
-TEST(ResolveSearchLink, TheOwnEngineAsksForANewsPage) {
+TEST(ResolveSearchLink, TheOwnEngineAsksForANewsPageAndOnlyExactOptionsMatch) {
   EXPECT_EQ(ResolveSearchLink("1", Gbk("体育")),
             (SearchLinkAction{Kind::kKeywordNewsPage, Gbk("体育")}));
   EXPECT_EQ(ResolveSearchLink("1", ""), (SearchLinkAction{Kind::kTopicNewsPage, "1"}));
-}
-
-TEST(ResolveSearchLink, OnlyTheExactOptionTextMatches) {
-  for (const char* option : {"7 ", "07", " 7", "", "11", "31", "50", "67", "1 ", "abc", "2#"})
+  for (const char* option : {"7 ", "07", " 7", "", "11", "31", "50", "67", "1 ", "abc", "2#"}) {
     EXPECT_EQ(ResolveSearchLink(option, "abc").kind, Kind::kNothing) << "'" << option << "'";
-  EXPECT_EQ(ResolveSearchLink("07", "").kind, Kind::kNothing);
+    EXPECT_EQ(ResolveSearchLink(option, "").kind, Kind::kNothing) << "'" << option << "'";
+  }
 }
 
-TEST(ResolveSearchLink, InsertsTheKeywordUnescaped) {
+TEST(ResolveSearchLink, InsertsTheKeywordUnescapedInGbkOrForBingInUtf8) {
   const Text keyword = Gbk("周杰伦 新歌&x=1");
   EXPECT_EQ(ResolveSearchLink("62", keyword).value,
             "http://mp3.baidu.com/m?ct=134217728&word=" + keyword);
-  // Every Bing row sends the whole address in UTF-8, the others stay GBK.
+  // Every Bing row sends the whole address in UTF-8: a GBK keyword made Bing search for garbage.
   const Text utf8Keyword = "\xE5\x91\xA8\xE6\x9D\xB0\xE4\xBC\xA6 \xE6\x96\xB0\xE6\xAD\x8C&x=1";
-  EXPECT_EQ(ResolveSearchLink("8", keyword).value, "http://cn.bing.com/news/search?q=" + utf8Keyword);
-  EXPECT_EQ(ResolveSearchLink("28", keyword).value,
-            "http://cn.bing.com/videos/search?q=" + utf8Keyword);
-  EXPECT_EQ(ResolveSearchLink("48", keyword).value,
-            "http://cn.bing.com/images/search?q=" + utf8Keyword);
+  for (const auto& [option, kind] : {std::pair{"8", "news"}, std::pair{"28", "videos"},
+                                      std::pair{"48", "images"}})
+    EXPECT_EQ(ResolveSearchLink(option, keyword).value,
+              "http://cn.bing.com/" + std::string(kind) + "/search?q=" + utf8Keyword);
 }
 
 }  // namespace

@@ -1,33 +1,37 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "support/run_cli.h"
 #include "text/code_page.h"
 
 namespace orvanta {
 namespace {
 
-using orvanta::testing::RunCli;
-
-TEST(SearchCommand, PrintsTheAddressTheMessageOrNothing) {
-  EXPECT_EQ(RunCli({"search", "21", "abc"}).out,
-            "http://so.v.ifeng.com/sofeng/search.action?c=5&q=abc\n");
-  EXPECT_EQ(RunCli({"search", "5", ""}).out, "http://news.google.com\n");
-  EXPECT_EQ(RunCli({"search", "23", ""}).out, Gbk("请输入搜索关键字") + "\n");
-  EXPECT_EQ(RunCli({"search", "07", "abc"}).out, "");
-  EXPECT_EQ(RunCli({"search", "1", "abc"}).out, "");
-  // Arguments arrive in UTF-8 and go out in GBK.
-  EXPECT_EQ(RunCli({"search", "62", "音乐"}).out,
-            "http://mp3.baidu.com/m?ct=134217728&word=" + Gbk("音乐") + "\n");
-  EXPECT_EQ(RunCli({"search"}).status, 2);
-}
-
-TEST(WebSearchCommand, PrintsTheAddressOfTheEngineText) {
-  const auto sina = RunCli({"web-search", "去新浪搜索", "abc"});
-  EXPECT_EQ(sina.status, 0);
-  EXPECT_EQ(sina.out, "http://search.sina.com.cn/?q=abc&c=news\n");
-  EXPECT_EQ(RunCli({"web-search", "nothing", "abc"}).out, "abc\n");
-  EXPECT_EQ(RunCli({"web-search", "去百度搜索", "请输入搜索关键词"}).out, "");
-  EXPECT_EQ(RunCli({"web-search", "abc"}).status, 2);
+TEST(SearchCommands, PrintTheAddressTheMessageOrNothing) {
+  const struct {
+    std::vector<std::string> arguments;  // UTF-8 as typed
+    std::optional<std::string> out;      // GBK; nothing: a usage error
+  } rows[] = {
+      {{"search", "21", "abc"}, "http://so.v.ifeng.com/sofeng/search.action?c=5&q=abc\n"},
+      {{"search", "5", ""}, "http://news.google.com\n"},
+      {{"search", "23", ""}, Gbk("请输入搜索关键字\n")},
+      {{"search", "07", "abc"}, ""},
+      {{"search", "1", "abc"}, ""},  // the own engine opens no address
+      {{"search", "62", "音乐"}, "http://mp3.baidu.com/m?ct=134217728&word=" + Gbk("音乐\n")},
+      {{"search"}, std::nullopt},
+      {{"web-search", "去新浪搜索", "abc"}, "http://search.sina.com.cn/?q=abc&c=news\n"},
+      {{"web-search", "nothing", "abc"}, "abc\n"},
+      {{"web-search", "去百度搜索", "请输入搜索关键词"}, ""},  // the box's placeholder
+      {{"web-search", "abc"}, std::nullopt},
+  };
+  for (const auto& row : rows) {
+    const auto result = orvanta::testing::RunCli(row.arguments);
+    EXPECT_EQ(result.status, row.out ? 0 : 2) << ::testing::PrintToString(row.arguments);
+    EXPECT_EQ(result.out, row.out.value_or("")) << ::testing::PrintToString(row.arguments);
+  }
 }
 
 }  // namespace

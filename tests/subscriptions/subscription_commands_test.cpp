@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "subscriptions/scratch_folder.h"
 #include "subscriptions/subscription_file.h"
@@ -14,34 +16,33 @@ namespace orvanta {
 namespace {
 
 using orvanta::testing::RunCli;
+using orvanta::testing::SubscriptionFolder;
 
 TEST(SubscriptionCommands, ChangeAndListTheFileOfTheCurrentFolder) {
-  orvanta::testing::SubscriptionFolder folder;
-  std::filesystem::remove(folder.Path() + "/sc");  // the command makes it itself
-
-  auto result = RunCli({"subscribe", "体育"}, "", folder.Path());
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out, Gbk("成功订阅“体育”资讯。\n"));
-
-  result = RunCli({"subscriptions"}, "", folder.Path());
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out, Gbk("体育\n社会\n国内\n房产\n行业\n产品\n公司\n招聘\n"));
-
-  result = RunCli({"unsubscribe", "体育"}, "", folder.Path());
-  EXPECT_EQ(result.out, Gbk("成功取消“体育”关键字的订阅。\n"));
+  SubscriptionFolder folder;
+  std::filesystem::remove(folder.At("sc"));  // the command makes it itself
+  const struct {
+    std::vector<std::string> arguments;  // UTF-8 as typed
+    int status;
+    std::string out;  // GBK
+  } steps[] = {
+      {{"subscribe"}, 2, ""},  // usage errors touch no file
+      {{"unsubscribe", "a", "b"}, 2, ""},
+      {{"subscriptions", "a"}, 2, ""},
+      {{"subscribe", "体育"}, 0, Gbk("成功订阅“体育”资讯。\n")},
+      {{"subscriptions"}, 0, Gbk("体育\n社会\n国内\n房产\n行业\n产品\n公司\n招聘\n")},
+      {{"unsubscribe", "体育"}, 0, Gbk("成功取消“体育”关键字的订阅。\n")},
+      {{"unsubscribe", "体育"}, 0, Gbk("您未订阅“体育”关键字。\n")},
+  };
+  for (const auto& step : steps) {
+    const auto result = RunCli(step.arguments, "", folder.Path());
+    EXPECT_EQ(result.status, step.status) << ::testing::PrintToString(step.arguments);
+    EXPECT_EQ(result.out, step.out) << ::testing::PrintToString(step.arguments);
+    if (step.status != 0) {
+      EXPECT_FALSE(folder.HasFile());
+    }
+  }
   EXPECT_EQ(folder.Read(), DefaultSubscriptionText());
-
-  result = RunCli({"unsubscribe", "体育"}, "", folder.Path());
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out, Gbk("您未订阅“体育”关键字。\n"));
-}
-
-TEST(SubscriptionCommands, ReportUsageErrors) {
-  orvanta::testing::SubscriptionFolder folder;
-  EXPECT_EQ(RunCli({"subscribe"}, "", folder.Path()).status, 2);
-  EXPECT_EQ(RunCli({"unsubscribe", "a", "b"}, "", folder.Path()).status, 2);
-  EXPECT_EQ(RunCli({"subscriptions", "a"}, "", folder.Path()).status, 2);
-  EXPECT_FALSE(folder.HasFile());
 }
 
 // A pipe with no writer used to hold the open for ever, and a missing-file test that mistook
@@ -63,7 +64,7 @@ TEST(SubscriptionCommands, AnswerAtOnceWhenTheListIsNoRegularFile) {
       {"subscriptions"}, {"subscribe", "体育"}, {"unsubscribe", "社会"}};
   const std::string message = Gbk("无法读取订阅文件“sc/jzxml”。\n");
   for (const Kind& kind : kinds) {
-    orvanta::testing::SubscriptionFolder folder;
+    SubscriptionFolder folder;
     kind.make(folder.File());
     for (const auto& command : commands) {
       const auto result = RunCli(command, "", folder.Path(), std::chrono::seconds(10));

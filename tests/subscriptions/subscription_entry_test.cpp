@@ -9,14 +9,12 @@
 namespace orvanta {
 namespace {
 
-struct AttributeCase {
-  const char* entry;
-  const char* expected;
-  const char* covers;
-};
-
-TEST(GetAttributeValue, ReadsTheIdOfEveryEntryShape) {
-  const AttributeCase cases[] = {
+TEST(GetAttributeValue, ReadsTheIdOfEveryEntryShapeAndNeverAQuote) {
+  const struct {
+    const char* entry;
+    const char* expected;
+    const char* covers;
+  } cases[] = {
       {" id=\"abc\" password=\"abc\" permission=\"000\"/>", "abc", "an ordinary entry"},
       {" id=\"abc\" password=\"abc\" permission=\"000\"/></Account>", "abc",
        "the last entry with the closing tag"},
@@ -34,35 +32,28 @@ TEST(GetAttributeValue, ReadsTheIdOfEveryEntryShape) {
   };
   for (const auto& row : cases)
     EXPECT_EQ(GetAttributeValue(row.entry, "id="), row.expected) << row.covers;
-}
-
-TEST(GetAttributeValue, NeverReturnsAQuote) {
   for (const char* entry : {"id=\"\"\"", "id=\"", "id=a\"b c", "\"id=\"x\"\"y"})
     EXPECT_EQ(GetAttributeValue(entry, "id=").find('"'), std::string::npos) << entry;
 }
 
-TEST(SubscriptionEntryList, ViewsTheDefaultFileAsSevenEntries) {
+TEST(SubscriptionEntryList, ViewsTheFileAsWhatStandsBeforeAndOneElementPerEntry) {
+  EXPECT_EQ(MakeSubscriptionEntry("a b"), "<USER id=\"a b\" password=\"a b\" permission=\"000\"/>");
   const TextArray view = SubscriptionEntryList(DefaultSubscriptionText());
   ASSERT_EQ(view.size(), 8u);
   EXPECT_EQ(view[0], "");
   EXPECT_EQ(view[1], " id=\"" + Gbk("社会") + "\" password=\"" + Gbk("社会") +
                          "\" permission=\"000\"/>");
   EXPECT_TRUE(view[7].ends_with("/></Account>"));
-}
-
-TEST(SubscriptionEntryList, ViewsFilesWithoutEntriesAsOneElement) {
+  // Without entries: one element.
   EXPECT_EQ(SubscriptionEntryList("<Account></Account>"), TextArray{"<Account></Account>"});
   EXPECT_EQ(SubscriptionEntryList(""), TextArray{" "});
 }
 
-TEST(SubscriptionKeywords, ListsTheDefaultKeywordsInFileOrder) {
-  TextArray expected;
+TEST(SubscriptionKeywords, ListsTheKeywordsInFileOrderSkippingEntriesWithoutId) {
+  TextArray defaults;
   for (const char* keyword : {"社会", "国内", "房产", "行业", "产品", "公司", "招聘"})
-    expected.push_back(Gbk(keyword));
-  EXPECT_EQ(SubscriptionKeywords(DefaultSubscriptionText()), expected);
-}
-
-TEST(SubscriptionKeywords, SkipsAnEntryWithoutId) {
+    defaults.push_back(Gbk(keyword));
+  EXPECT_EQ(SubscriptionKeywords(DefaultSubscriptionText()), defaults);
   EXPECT_EQ(SubscriptionKeywords("<Account><USER name=\"x\"/><USER id=\"a b\" password=\"a b\" "
                                  "permission=\"000\"/></Account>"),
             TextArray{"a b"});
