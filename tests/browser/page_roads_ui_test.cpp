@@ -109,6 +109,7 @@ TEST_F(PageRoad, SearchFormOnANewsPageSearchesTheReplacedKeyword) {
   testing::ClickPageElement(page(), kSearchLink);
   ASSERT_TRUE(WaitFor([&] { return ShowsPage(1, kKeywordNewsJob); }, 20000));
   ASSERT_EQ(PageScript(page(), kSearchBox + ".value"), "abc");
+  testing::SaveScreenshot(*window_, ORVANTA_SEARCH_SCREENSHOT);
   testing::ClickPageElement(page(), kSearchBox);
   testing::PressKey('a', wxMOD_CONTROL);
   testing::TypeText("xyz");
@@ -184,11 +185,11 @@ TEST_F(PageRoad, BackAndForwardStepThroughTheNewsPages) {
   EXPECT_EQ(PageScript(page(), "document.contentType"), "text/html");
   EXPECT_EQ(PageScript(page(), "document.characterSet"), "GBK");
   EXPECT_NE(PageScript(page(), "document.body.innerText").Find(U("新闻11")), wxNOT_FOUND);
+  testing::SaveScreenshot(*window_, ORVANTA_HISTORY_SCREENSHOT);
   // The loading page gave its place to page 1: behind page 1 lies the start page.
   testing::ClickWindow(back);
   testing::ClickWindow(back);
   ASSERT_TRUE(WaitFor([&] { return ShowsFile(page(), "/sc/jz1"); }));
-  testing::SaveScreenshot(*window_, ORVANTA_HISTORY_SCREENSHOT);
 }
 
 TEST_F(PageRoad, AFailedJobReturnsToThePageTheUserCameFrom) {
