@@ -97,7 +97,6 @@ CBrowserPageDlg::CBrowserPageDlg(wxWindow* parent, CPageHost* host, const Text& 
 
   // Made first, the control still follows the toolbar in the keyboard's order.
   if (wxWindow* view = m_pBrowser->GetWindow()) view->MoveAfterInTabOrder(m_pButtons[7]);
-  m_pFindBar = new CFindBar(this, *m_pBrowser);
   m_treeFont = wxFont(wxFontInfo(wxSize(0, 14)).FaceName(wxString::FromUTF8("宋体")));
   m_pTree->SetFont(m_treeFont);
   m_nMediaLists = 0;
@@ -157,9 +156,7 @@ void CBrowserPageDlg::ApplyLayout(bool afterSizeChange) {
     m_pBrowser->SetWidth(std::max(layout.browserWidth, 0));
   }
   for (std::size_t i = 0; i < kToolbarIds.size(); ++i) place(m_pButtons[i], layout.buttons[i]);
-  // The find box sits at the right end of the toolbar row, clear of the buttons.
-  const PageRect& last = layout.buttons.back();
-  m_pFindBar->SetSize(std::max(last.x + last.width + 10, size.x - 210), 3, 200, 24);
+  PlaceFindBar(layout);
   Refresh(false);
 }
 
@@ -169,7 +166,22 @@ void CBrowserPageDlg::ShowTreePanel(int flag) {
   if (auto* save = ToolbarButton(kSaveId)) save->Refresh();
 }
 
-void CBrowserPageDlg::ShowFindBar() { m_pFindBar->Open(); }
+void CBrowserPageDlg::ShowFindBar() {
+  // Made on first use: the first frame has no need of it.
+  if (!m_pFindBar) {
+    m_pFindBar = new CFindBar(this, *m_pBrowser);
+    PlaceFindBar(ComputeBrowserPageLayout(GetClientSize().x, GetClientSize().y,
+                                          m_bTreeShown == 1, false));
+  }
+  m_pFindBar->Open();
+}
+
+void CBrowserPageDlg::PlaceFindBar(const BrowserPageLayout& layout) {
+  if (!m_pFindBar) return;
+  // The find box sits at the right end of the toolbar row, clear of the buttons.
+  const PageRect& last = layout.buttons.back();
+  m_pFindBar->SetSize(std::max(last.x + last.width + 10, GetClientSize().x - 210), 3, 200, 24);
+}
 
 void CBrowserPageDlg::OnSize(wxSizeEvent& event) {
   ApplyLayout(true);

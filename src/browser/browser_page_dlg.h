@@ -11,6 +11,7 @@
 #include <wx/panel.h>
 #include <wx/treectrl.h>
 
+#include "browser/browser_page_layout.h"
 #include "browser/find_bar_ui.h"
 #include "browser/page_host.h"
 #include "browser/web_browser2_ui.h"
@@ -33,7 +34,7 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   ~CBrowserPageDlg() override;
 
   void ShowTreePanel(int flag);
-  // Opens the find box over the toolbar row.
+  // Opens the find box over the toolbar row; nothing until then.
   void ShowFindBar();
   CFindBar* FindBar() const { return m_pFindBar; }
   void FillSubscriptionTree();
@@ -82,6 +83,7 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   void AddFavorite();
   void OrganizeFavorites();
   void ShowHelpPage();
+  void PlaceFindBar(const BrowserPageLayout& layout);
   // Whether the loading page has finished loading and nothing else has started since.
   bool ShowsLoadingPage() const;
   // On the window thread, once the job's message (if any) has been closed.

@@ -193,8 +193,7 @@ TEST(CBrowserPageDlgToolbar, StartsDisabledAndFollowsTheHistory) {
   window->Destroy();
 }
 
-// The control is made before the tree and the toolbar, yet the keyboard reaches it after them;
-// the find box comes last.
+// The control is made before the tree and the toolbar, yet the keyboard reaches it after them.
 TEST(CBrowserPageDlgTree, KeyboardOrderIsTreeSplitterToolbarThenTheControl) {
   testing::ScratchFolder folder;
   auto* window = CBrowserWindowDlg::Open();
@@ -203,7 +202,6 @@ TEST(CBrowserPageDlgTree, KeyboardOrderIsTreeSplitterToolbarThenTheControl) {
   for (int id : {1001, 1003, 1004, 1005, 1006, 1007, 1008, 1018})
     expected.push_back(page.ToolbarButton(id));
   expected.push_back(page.Browser().GetWindow());
-  expected.push_back(page.FindBar());
   const wxWindowList& children = page.GetChildren();
   EXPECT_EQ(std::vector<wxWindow*>(children.begin(), children.end()), expected);
   window->Destroy();
