@@ -7,12 +7,6 @@
 namespace orvanta {
 namespace {
 
-struct FilterCase {
-  Text markup;
-  Text expected;
-  const char* covers;
-};
-
 TEST(NeutraliseActiveMarkup, LeavesOrdinaryFeedMarkupByteForByte) {
   const Text ordinary[] = {
       "",
@@ -31,8 +25,13 @@ TEST(NeutraliseActiveMarkup, LeavesOrdinaryFeedMarkupByteForByte) {
   for (const Text& markup : ordinary) EXPECT_EQ(NeutraliseActiveMarkup(markup), markup) << markup;
 }
 
-TEST(NeutraliseActiveMarkup, EscapesActiveElements) {
-  const FilterCase cases[] = {
+// Active elements are escaped into text, handlers renamed, what the field leaves open
+// closed, and comments end where the browser ends them.
+TEST(NeutraliseActiveMarkup, DefusesElementsHandlersAndWhatIsLeftOpen) {
+  const struct {
+    Text markup, expected;
+    const char* covers;
+  } cases[] = {
       {"<script>alert(1)</script>", "&lt;script>alert(1)&lt;/script>", "script element"},
       {"<ScRiPt src=//e.x/a.js></sCrIpT>", "&lt;ScRiPt src=//e.x/a.js>&lt;/sCrIpT>", "any case"},
       {"<script/src=x>", "&lt;script/src=x>", "name ended by '/'"},
@@ -51,18 +50,11 @@ TEST(NeutraliseActiveMarkup, EscapesActiveElements) {
       {"<style><a title=\"</style><img src=x onerror=alert(1)>\">",
        "&lt;style><a title=\"</style><img src=x onerror=alert(1)>\">",
        "raw-text elements cannot hide markup; the title stays a quoted value"},
-      {"<textarea><img src=x onerror=alert(1)>", "&lt;textarea><img src=x data-blocked-error=alert(1)>",
-       "textarea"},
+      {"<textarea><img src=x onerror=alert(1)>",
+       "&lt;textarea><img src=x data-blocked-error=alert(1)>", "textarea"},
       {"<img alt=\"<script>\">", "<img alt=\"&lt;script>\">", "inside a value, same value"},
       {"<!-- <script> -->", "<!-- &lt;script> -->", "inside a comment"},
-  };
-  for (const FilterCase& row : cases)
-    EXPECT_EQ(NeutraliseActiveMarkup(row.markup), row.expected) << row.covers;
-}
-
-TEST(NeutraliseActiveMarkup, RenamesEventHandlers) {
-  const FilterCase cases[] = {
-      {"<img src=x onerror=alert(1)>", "<img src=x data-blocked-error=alert(1)>", "plain"},
+      {"<img src=x onerror=alert(1)>", "<img src=x data-blocked-error=alert(1)>", "a handler"},
       {"<body\tonload =alert(1)>", "<body\tdata-blocked-load =alert(1)>", "tab and blank"},
       {"<svg/onload=alert(1)>", "<svg/data-blocked-load=alert(1)>", "after '/'"},
       {"<img src=\"a\"ONERROR=\"x\">", "<img src=\"a\"data-blocked-ERROR=\"x\">",
@@ -72,15 +64,32 @@ TEST(NeutraliseActiveMarkup, RenamesEventHandlers) {
       {"<img src=\"x onerror=y\">", "<img src=\"x onerror=y\">", "inside a value it is text"},
       {"<img src=x/onerror=y>", "<img src=x/onerror=y>", "part of an unquoted value"},
       {"</a onclick=x>", "</a data-blocked-click=x>", "end tags too"},
+      // Found by fuzzing.
       {"<t/on<script>", "<t/data-blocked-&lt;script>", "a renamed name holding an opener"},
       {"<t/on</script<x/", "<t/data-blocked-&lt;/script<x/>",
        "a renamed name that ends in the opener of a closing script tag"},
+      {"x<img src=\"http://a/", "x<img src=\"http://a/\">", "open quote"},
+      {"x<a href='y", "x<a href='y'>", "single quote"},
+      {"x<img", "x<img>", "open name"},
+      {"x<img onerror=y", "x<img data-blocked-error=y>", "checked before closing"},
+      {"x<a href=\"javascript:y", "x<a href=\"about:blank\">", "open script address"},
+      {"x<!-- y", "x<!-- y-->", "open comment"},
+      {"x<!-- y -", "x<!-- y --->", "comment ending in a dash"},
+      {"x<!doctype", "x<!doctype>", "open declaration"},
+      {"x<", "x<", "a last '<' stays text: the page's own '<' follows"},
+      {"x</", "x&lt;/", "a last '</'"},
+      {"x<!-", "x&lt;!-", "a last '<!-'"},
+      {"<!-- <a title=\" --> <img src=x onerror=y> \" -->",
+       "<!-- <a title=\" --> <img src=x data-blocked-error=y> \" -->", "a quote inside a comment"},
+      {"<!--><img onerror=y>", "<!--><img data-blocked-error=y>", "<!--> closes at once"},
+      {"<!---><img onerror=y>", "<!---><img data-blocked-error=y>", "<!---> too"},
+      {"<!-- x --!><img onerror=y>", "<!-- x --!><img data-blocked-error=y>", "--!> closes"},
+      {"<!x <img onerror=y>", "<!x <img onerror=y>", "a bogus comment ends at the first '>'"},
   };
-  for (const FilterCase& row : cases)
-    EXPECT_EQ(NeutraliseActiveMarkup(row.markup), row.expected) << row.covers;
+  for (const auto& c : cases) EXPECT_EQ(NeutraliseActiveMarkup(c.markup), c.expected) << c.covers;
 }
 
-TEST(NeutraliseActiveMarkup, DisarmsScriptAddresses) {
+TEST(NeutraliseActiveMarkup, DisarmsScriptAddressesAsTheBrowserDecodesThem) {
   const char* hostile[] = {
       "javascript:alert(1)",     "JaVaScRiPt:alert(1)",       " \tjavascript:x",
       "java\tscript:x",          "java\nscript:x",            "java&#x09;script:x",
@@ -98,40 +107,7 @@ TEST(NeutraliseActiveMarkup, DisarmsScriptAddresses) {
   for (const char* value : {"http://a.cn/javascript.html", "data:image/png;base64,AA",
                             "http://a.cn/metadata:x", "&#x6Aavascript:x"})
     EXPECT_FALSE(IsActiveAddress(value)) << value;
-}
-
-TEST(NeutraliseActiveMarkup, ClosesWhatTheFieldLeavesOpen) {
-  const FilterCase cases[] = {
-      {"x<img src=\"http://a/", "x<img src=\"http://a/\">", "open quote"},
-      {"x<a href='y", "x<a href='y'>", "single quote"},
-      {"x<img", "x<img>", "open name"},
-      {"x<img onerror=y", "x<img data-blocked-error=y>", "checked before closing"},
-      {"x<a href=\"javascript:y", "x<a href=\"about:blank\">", "open script address"},
-      {"x<!-- y", "x<!-- y-->", "open comment"},
-      {"x<!-- y -", "x<!-- y --->", "comment ending in a dash"},
-      {"x<!doctype", "x<!doctype>", "open declaration"},
-      {"x<", "x<", "a last '<' stays text: the page's own '<' follows"},
-      {"x</", "x&lt;/", "a last '</'"},
-      {"x<!-", "x&lt;!-", "a last '<!-'"},
-  };
-  for (const FilterCase& row : cases)
-    EXPECT_EQ(NeutraliseActiveMarkup(row.markup), row.expected) << row.covers;
-}
-
-TEST(NeutraliseActiveMarkup, FollowsTheBrowsersCommentEnds) {
-  const FilterCase cases[] = {
-      {"<!-- <a title=\" --> <img src=x onerror=y> \" -->",
-       "<!-- <a title=\" --> <img src=x data-blocked-error=y> \" -->", "a quote inside a comment"},
-      {"<!--><img onerror=y>", "<!--><img data-blocked-error=y>", "<!--> closes at once"},
-      {"<!---><img onerror=y>", "<!---><img data-blocked-error=y>", "<!---> too"},
-      {"<!-- x --!><img onerror=y>", "<!-- x --!><img data-blocked-error=y>", "--!> closes"},
-      {"<!x <img onerror=y>", "<!x <img onerror=y>", "a bogus comment ends at the first '>'"},
-  };
-  for (const FilterCase& row : cases)
-    EXPECT_EQ(NeutraliseActiveMarkup(row.markup), row.expected) << row.covers;
-}
-
-TEST(NeutraliseLinkAddress, KeepsLinksInsideTheirQuotes) {
+  // A link is pasted into a single-quoted href.
   EXPECT_EQ(NeutraliseLinkAddress("http://a.cn/x?a=1&b=2"), "http://a.cn/x?a=1&b=2");
   EXPECT_EQ(NeutraliseLinkAddress("http://a.cn/' onclick='x"), "http://a.cn/%27 onclick=%27x");
   EXPECT_EQ(NeutraliseLinkAddress(" javascript:alert(1)"), "about:blank");

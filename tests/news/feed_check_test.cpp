@@ -15,14 +15,12 @@ namespace {
 
 using orvanta::testing::LoopbackServer;
 
-// An address on a port that just closed: the connection is refused.
-std::string DeadAddress() {
-  LoopbackServer gone;
-  return gone.Address("/dead.xml");
-}
-
 TEST(CheckFeeds, CountsTheItemsOfEachAddressInOrder) {
-  const std::string dead = DeadAddress();
+  std::string dead;
+  {
+    LoopbackServer gone;  // a port that just closed: the connection is refused
+    dead = gone.Address("/dead.xml");
+  }
   LoopbackServer server;
   server.ServeFixture("", "/rss.xml", "news_pages/baidu_sports_4_items.xml");
   server.ServeFixture("", "/atom.xml", "feeds/atom_tech_entries_utf8.xml");

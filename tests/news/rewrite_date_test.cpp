@@ -7,14 +7,12 @@
 namespace orvanta {
 namespace {
 
-struct DateCase {
-  const char* date;
-  const char* expected;  // UTF-8 here, compared in code page 936
-  const char* covers;
-};
-
-TEST(RewriteDate, ReadsTheTokensOfFeedDates) {
-  const DateCase cases[] = {
+TEST(RewriteDate, ReadsTheTokensOfFeedDatesAndKeepsIsoDatesWithBlanks) {
+  const struct {
+    const char* date;
+    const char* expected;  // UTF-8 here, compared in code page 936
+    const char* covers;
+  } cases[] = {
       {"Tue, 14 Aug 2012 10:00:00 +0800", "2012年8月14日10:00:00 星期二", "the usual form"},
       {"Mon, 05 Mar 2012 08:01:02 GMT", "2012年3月05日08:01:02 星期一", "the day keeps its zero"},
       {"Wed, 01 Feb 2012 00:00:00 GMT", "2012年2月01日00:00:00 星期三", "Wed"},
@@ -30,27 +28,19 @@ TEST(RewriteDate, ReadsTheTokensOfFeedDates) {
       {"Mon Tue", "年月日 星期二", "later weekdays overwrite earlier ones"},
       {"", "年月日 ", "empty"},
       {"昨天 12", "年月日 ", "nothing recognised"},
-  };
-  for (const DateCase& row : cases)
-    EXPECT_EQ(RewriteDate(Gbk(row.date)), Gbk(row.expected)) << row.covers;
-}
-
-TEST(RewriteDate, KeepsIsoDatesWithBlanksForTheSeparators) {
-  const DateCase cases[] = {
-      {"2012-08-14T10:00:00.000Z", "2012-08-14 10:00:00 ", "trailing blank for .000Z"},
-      {"2012-08-14T10:00:00+08:00", "2012-08-14 10:00:00+08:00", "zone kept"},
+      {"2012-08-14T10:00:00.000Z", "2012-08-14 10:00:00 ", "ISO: trailing blank for .000Z"},
+      {"2012-08-14T10:00:00+08:00", "2012-08-14 10:00:00+08:00", "ISO: zone kept"},
       {"Tue, 14 Aug 2012 10:00:00 -0700", " ue  14 Aug 2012 10:00:00 -0700",
        "a negative offset makes any date ISO: commas and every T become blanks"},
       {"-2012", "年月日 ", "a '-' at the first byte does not count"},
   };
-  for (const DateCase& row : cases)
+  for (const auto& row : cases)
     EXPECT_EQ(RewriteDate(Gbk(row.date)), Gbk(row.expected)) << row.covers;
 }
 
 TEST(RewriteDate, MovedTokensCannotFormLiveMarkup) {
   // Inside the quoted title the image is inert; moved in front of the date it would not be.
-  const Text date = "<a title=\" 12:<img/onerror=alert(1)> \">";
-  EXPECT_EQ(RewriteDate(date).find("/onerror"), Text::npos);
+  EXPECT_EQ(RewriteDate("<a title=\" 12:<img/onerror=alert(1)> \">").find("/onerror"), Text::npos);
   // A "T" that becomes a blank would split a name into a handler.
   EXPECT_EQ(RewriteDate("1-2 <imgTsrc=xTonerror=alert(1)>").find(" onerror"), Text::npos);
 }

@@ -29,23 +29,20 @@ NewsFeedSlots Slots(std::initializer_list<Text> given) {
   return slots;
 }
 
-struct RowCase {
-  std::string file;
-  const char* number;
-  NewsFeedSlots expected;
-  const char* covers;
-};
-
 TEST(ParseSourcesFile, ReplacesAllSixSlotsOfARowGiven) {
-  const RowCase cases[] = {
+  const struct {
+    std::string file;
+    const char* number;
+    NewsFeedSlots expected;
+    const char* covers;
+  } cases[] = {
       {"9\t" + kA + "\t" + kB + "\n", "9", Slots({kA, kB}), "two addresses, four empty slots"},
       {"9\t" + kA + "\t\t\t\t\t" + kB, "9", Slots({kA, "", "", "", "", kB}),
        "all six, no line end"},
       {"9\t" + kA + "\t\t\t\t\t" + kB + "\t\t\n", "9", Slots({kA, "", "", "", "", kB}),
        "empty fields keep their slots empty; trailing tabs are not a seventh address"},
       {"53\t" + kA + "\r\n", "53", Slots({kA}), "CR LF line ends"},
-      {std::string("\xEF\xBB\xBF") + "1\t" + kA, "1", Slots({kA}),
-       "a byte order mark at the start"},
+      {"\xEF\xBB\xBF" "1\t" + kA, "1", Slots({kA}), "a byte order mark at the start"},
       {"# 9\thttp://x.example/\n  # note\n\n \t \n9\t" + kA + "\n", "9", Slots({kA}),
        "comments and blank lines"},
       {"9\n", "9", Slots({}), "a row without addresses empties all six slots"},
@@ -61,14 +58,12 @@ TEST(ParseSourcesFile, ReplacesAllSixSlotsOfARowGiven) {
   }
 }
 
-struct BadLineCase {
-  std::string line;
-  std::string why;  // UTF-8
-  const char* covers;
-};
-
 TEST(ParseSourcesFile, ReportsEveryBadLineWithFileAndNumberAndKeepsTheBuiltInRow) {
-  const BadLineCase cases[] = {
+  const struct {
+    std::string line;
+    std::string why;  // UTF-8
+    const char* covers;
+  } cases[] = {
       {"16\t" + kA, "“16”不是新闻源表中的编号", "a number the table skips"},
       {" 9\t" + kA, "“ 9”不是新闻源表中的编号", "a blank in front is part of the number"},
       {"9    " + kA, "第一栏不是新闻源表中的编号",
@@ -94,24 +89,18 @@ TEST(ParseSourcesFile, ReportsEveryBadLineWithFileAndNumberAndKeepsTheBuiltInRow
   }
 }
 
-TEST(ParseSourcesFile, ARepeatedRowIsReportedAndTheFirstStands) {
-  const SourcesFile file = ParseSourcesFile("9\t" + kA + "\n9\t" + kB + "\nkeyword\tgbk\n" +
-                                                "keyword\thttp://k.example/{keyword}\tutf8\n",
-                                            "sources");
-  ASSERT_EQ(file.problems.size(), 2u);
+TEST(ParseSourcesFile, GoodLinesAroundBadOnesCountAndTheFirstOfARepeatedRowStands) {
+  const SourcesFile file = ParseSourcesFile(
+      "9\t" + kA + "\n9\t" + kB + "\nkeyword\tgbk\nkeyword\thttp://k.example/{keyword}\tutf8\n" +
+          "2\tnot an address\n3\t" + kB + "\n",
+      "sources");
+  ASSERT_EQ(file.problems.size(), 3u);
   EXPECT_EQ(file.problems[0], Gbk("sources 第2行：“9” 已在第1行给出，这一行未用"));
   EXPECT_EQ(file.problems[1], Gbk("sources 第4行：keyword 已在第3行给出，这一行未用"));
+  EXPECT_EQ(file.overrides.rows.size(), 2u);
   EXPECT_EQ(file.overrides.rows.at("9"), Slots({kA}));
   ASSERT_TRUE(file.overrides.keyword);
   EXPECT_EQ(file.overrides.keyword->addresses, (std::array<Text, 5>{}));
-}
-
-TEST(ParseSourcesFile, GoodLinesAroundBadOnesStillCount) {
-  const SourcesFile file =
-      ParseSourcesFile("99\t" + kA + "\n1\t" + kA + "\n2\tnot an address\n3\t" + kB + "\n", "f");
-  EXPECT_EQ(file.problems.size(), 2u);
-  EXPECT_EQ(file.overrides.rows.size(), 2u);
-  EXPECT_EQ(file.overrides.rows.at("3"), Slots({kB}));
   // The names of the rows stay the built-in ones.
   EXPECT_EQ(LookUpNewsSource("3", file.overrides).title, Gbk("国际"));
   EXPECT_EQ(LookUpNewsSource("3", file.overrides).slots, Slots({kB}));
@@ -134,31 +123,24 @@ TEST(ReadSourcesFile, AMissingFileIsNoProblemAndAnOddOneIsOne) {
   TempFolder folder;
   EXPECT_TRUE(ReadSourcesFile(folder.At("sources")).problems.empty()) << "missing";
   EXPECT_TRUE(ReadSourcesFile("").problems.empty()) << "no home";
-
   std::filesystem::create_directory(folder.At("folder"));
   folder.Write("big", "# " + std::string(kSourcesFileLimit, 'x') + "\n");
-  const struct {
-    const char* name;
-    const char* why;
-  } cases[] = {{"folder", "：不是普通文件，没有读取"}, {"big", "：大于 1 MB，没有读取"}};
-  for (const auto& c : cases) {
-    const SourcesFile file = ReadSourcesFile(folder.At(c.name));
-    ASSERT_EQ(file.problems.size(), 1u) << c.name;
-    EXPECT_EQ(file.problems[0], Gbk(folder.At(c.name) + c.why)) << c.name;
+  for (const auto& [name, why] : {std::pair{"folder", "：不是普通文件，没有读取"},
+                                  std::pair{"big", "：大于 1 MB，没有读取"}}) {
+    const SourcesFile file = ReadSourcesFile(folder.At(name));
+    ASSERT_EQ(file.problems.size(), 1u) << name;
+    EXPECT_EQ(file.problems[0], Gbk(folder.At(name) + why)) << name;
   }
 }
 
-TEST(SourcesReport, NamesEveryProblemUpToALimit) {
+TEST(SourcesReport, NamesEveryProblemUpToALimitAndOnlyOnceARun) {
   EXPECT_FALSE(SourcesReport({}));
   const Text heading = Gbk("新闻源文件有误，出错之处未被采用，那些新闻源仍用内置的：");
   EXPECT_EQ(SourcesReport({"a", "b"}), heading + "\na\nb");
-  const TextArray many(kReportedProblemsLimit + 3, "x");
-  const Text report = *SourcesReport(many);
+  const Text report = *SourcesReport(TextArray(kReportedProblemsLimit + 3, "x"));
   EXPECT_EQ(std::count(report.begin(), report.end(), 'x'), int(kReportedProblemsLimit));
   EXPECT_TRUE(report.ends_with(Gbk("……另有3处错误")));
-}
 
-TEST(ReportLatch, LetsOnlyTheFirstReportThrough) {
   ReportLatch latch;
   EXPECT_FALSE(latch.Pass(std::nullopt)) << "a clean read";
   EXPECT_EQ(latch.Pass(Text("first")), "first") << "a clean read before does not use it up";

@@ -5,40 +5,28 @@
 namespace orvanta {
 namespace {
 
-struct ConversionCase {
-  const char* what;
-  std::string input, expected;
-};
-
-TEST(Utf8ToLocal, ConvertsAndReplacesWhatHasNoForm) {
-  const ConversionCase cases[] = {
-      {"ascii", "abc<>\r\n", "abc<>\r\n"},
-      {"chinese", "\xE4\xBD\x93\xE8\x82\xB2", "\xCC\xE5\xD3\xFD"},  // 体育
-      {"character without a form", "a\xF0\x9F\x98\x80" "b", "a?b"},
-      {"lone continuation byte", "a\x80" "b", "a?b"},
-      {"truncated sequence is one replacement", "a\xE4\xBD" "b", "a?b"},
-      {"truncated at the end", "a\xE4\xBD", "a?"},
-      {"overlong form", "\xC0\xAF", "??"},
-      {"encoded surrogate", "\xED\xA0\x80", "???"},
-      {"empty", "", ""},
+TEST(CodePage, ConvertsBothWaysAndReplacesWhatHasNoForm) {
+  const struct {
+    void (*convert)(Text&);
+    const char* what;
+    std::string input, expected;
+  } cases[] = {
+      {Utf8ToLocal, "ascii", "abc<>\r\n", "abc<>\r\n"},
+      {Utf8ToLocal, "chinese", "\xE4\xBD\x93\xE8\x82\xB2", "\xCC\xE5\xD3\xFD"},  // 体育
+      {Utf8ToLocal, "character without a form", "a\xF0\x9F\x98\x80" "b", "a?b"},
+      {Utf8ToLocal, "lone continuation byte", "a\x80" "b", "a?b"},
+      {Utf8ToLocal, "truncated sequence is one replacement", "a\xE4\xBD" "b", "a?b"},
+      {Utf8ToLocal, "truncated at the end", "a\xE4\xBD", "a?"},
+      {Utf8ToLocal, "overlong form", "\xC0\xAF", "??"},
+      {Utf8ToLocal, "encoded surrogate", "\xED\xA0\x80", "???"},
+      {Utf8ToLocal, "empty", "", ""},
+      {LocalToUtf8, "chinese back", "\xCC\xE5\xD3\xFD", "\xE4\xBD\x93\xE8\x82\xB2"},
+      {LocalToUtf8, "lead byte at the end", "a\xCC", "a?"},
+      {LocalToUtf8, "lead byte before ascii", "\xCC<", "?<"},
   };
   for (const auto& c : cases) {
     Text text = c.input;
-    Utf8ToLocal(text);
-    EXPECT_EQ(text, c.expected) << c.what;
-  }
-}
-
-TEST(LocalToUtf8, ConvertsAndReplacesBrokenBytes) {
-  const ConversionCase cases[] = {
-      {"chinese", "\xCC\xE5\xD3\xFD", "\xE4\xBD\x93\xE8\x82\xB2"},
-      {"lead byte at the end", "a\xCC", "a?"},
-      {"lead byte before ascii", "\xCC<", "?<"},
-      {"keyword with a blank", "a b", "a b"},
-  };
-  for (const auto& c : cases) {
-    Text text = c.input;
-    LocalToUtf8(text);
+    c.convert(text);
     EXPECT_EQ(text, c.expected) << c.what;
   }
 }

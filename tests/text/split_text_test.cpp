@@ -5,63 +5,37 @@
 namespace orvanta {
 namespace {
 
-struct SplitCase {
-  const char* what;
-  std::string source;
-  TextArray expected;
-};
-
-TEST(SplitText, CutsAtEveryDelimiter) {
-  const SplitCase cases[] = {
-      {"three pieces", "x#y#z", {"x", "y", "z"}},
-      {"trailing delimiter", "x#y#", {"x", "y", ""}},
-      {"leading delimiter", "#x", {"", "x"}},
-      {"no delimiter", "xyz", {"xyz"}},
-      {"empty source gives one blank", "", {" "}},
-      {"adjacent delimiters", "a##b", {"a", "", "b"}},
-  };
-  for (const auto& c : cases) {
-    TextArray pieces;
-    SplitText(c.source, pieces, "#");
-    EXPECT_EQ(pieces, c.expected) << c.what;
-  }
-}
-
-TEST(SplitText, AppendsBehindWhatIsThere) {
-  TextArray pieces{"old"};
-  SplitText("a$$b", pieces, "$$");
-  EXPECT_EQ(pieces, (TextArray{"old", "a", "b"}));
-}
-
-TEST(SplitText, JudgesEachRestOnItsOwnBoundaries) {
-  // The delimiter ends on a lone lead byte; the rest then starts with what was its trail.
-  TextArray pieces;
-  SplitText("a\xB0" "b\xB0" "c", pieces, "\xB0");
-  EXPECT_EQ(pieces, (TextArray{"a", "b", "c"}));
-}
-
-TEST(SplitTextFirst, GivesTheFirstPiecesOfTheWholeSplit) {
-  struct FirstCase {
+// Every row is also split with every bound: a bounded split gives the first pieces of the
+// whole one, appended behind what the array holds.
+TEST(SplitText, CutsAtEveryDelimiterAndABoundedSplitGivesTheFirstPieces) {
+  const struct {
     const char* what;
-    std::string source;
-    std::size_t count;
+    std::string source, delimiter;
     TextArray expected;
-  };
-  const FirstCase cases[] = {
-      {"none asked for", "x#y", 0, {}},
-      {"the last piece ends at the next delimiter", "x#y#z", 2, {"x", "y"}},
-      {"one piece of many", "x#y#z", 1, {"x"}},
-      {"exactly all", "x#y#z", 3, {"x", "y", "z"}},
-      {"more asked for than there are", "x#y", 5, {"x", "y"}},
-      {"an empty piece at the cut", "a##b", 2, {"a", ""}},
-      {"empty source still gives one blank", "", 1, {" "}},
+  } cases[] = {
+      {"three pieces", "x#y#z", "#", {"x", "y", "z"}},
+      {"trailing delimiter", "x#y#", "#", {"x", "y", ""}},
+      {"leading delimiter", "#x", "#", {"", "x"}},
+      {"no delimiter", "xyz", "#", {"xyz"}},
+      {"empty source gives one blank", "", "#", {" "}},
+      {"adjacent delimiters", "a##b", "#", {"a", "", "b"}},
+      {"a longer delimiter", "a$$b$$", "$$", {"a", "b", ""}},
+      // The delimiter ends on a lone lead byte; the rest then starts with what was its trail.
+      {"each rest judged on its own boundaries", "a\xB0" "b\xB0" "c", "\xB0", {"a", "b", "c"}},
   };
   for (const auto& c : cases) {
-    TextArray pieces{"old"};
-    SplitTextFirst(c.source, pieces, "#", c.count);
+    TextArray whole{"old"};
+    SplitText(c.source, whole, c.delimiter);
     TextArray expected{"old"};
     expected.insert(expected.end(), c.expected.begin(), c.expected.end());
-    EXPECT_EQ(pieces, expected) << c.what;
+    EXPECT_EQ(whole, expected) << c.what;
+    for (std::size_t count = 0; count <= c.expected.size() + 1; ++count) {
+      TextArray first{"old"};
+      SplitTextFirst(c.source, first, c.delimiter, count);
+      const std::size_t kept = std::min(count + 1, expected.size());
+      EXPECT_EQ(first, TextArray(expected.begin(), expected.begin() + kept))
+          << c.what << ", the first " << count;
+    }
   }
 }
 
@@ -70,7 +44,6 @@ TEST(ItemAt, GivesTheEmptyTextOutsideTheArray) {
   EXPECT_EQ(ItemAt(array, 1), "b");
   EXPECT_EQ(ItemAt(array, 2), "");
   EXPECT_EQ(ItemAt(array, -1), "");
-  EXPECT_EQ(ItemAt(TextArray(), 0), "");
 }
 
 }  // namespace
