@@ -26,21 +26,30 @@ namespace {
 using namespace orvanta;
 using Clock = std::chrono::steady_clock;
 
-// One item much like the services send: a CDATA description with markup, escaped tags and
-// a redirect link, about one kilobyte.
-Text Item(int feed, int k) {
-  static const Text kTitle = Gbk("国内新闻：体育赛事与经济发展的最新报道");
+const Text& Title() {
+  static const Text title = Gbk("国内新闻：体育赛事与经济发展的最新报道");
+  return title;
+}
+
+// The CDATA description of item n: markup, a table and a link, about one kilobyte.
+Text Description(const std::string& n) {
   static const Text kBody = Gbk("据新华社报道，今日在北京举行的会议上，有关部门介绍了最新情况。"
                                 "专家认为，这一举措将对相关行业产生深远影响。");
+  return "<![CDATA[<p><b>" + Title() + "</b></p><table><tr><td>" + kBody +
+         "</td></tr></table><a href=\"http://news.example.cn/r/" + n + "\">" + kBody + "</a><p>" +
+         kBody + kBody + kBody + "</p>]]>";
+}
+
+// One item much like the services send: a CDATA description with markup, escaped tags and
+// a redirect link.
+Text Item(int feed, int k) {
   const std::string n = std::to_string(feed) + "-" + std::to_string(k);
   Text item;
-  item += "<item>\r\n<title><![CDATA[" + kTitle + " " + n + "]]></title>\r\n";
+  item += "<item>\r\n<title><![CDATA[" + Title() + " " + n + "]]></title>\r\n";
   item += "<link>http://go.rss.sina.com.cn/redirect.php?url=http://news.example.cn/a/" + n +
           ".shtml</link>\r\n";
   item += "<pubDate>Tue, 14 Aug 2012 10:00:00 +0800</pubDate>\r\n";
-  item += "<description><![CDATA[<p><b>" + kTitle + "</b></p><table><tr><td>" + kBody +
-          "</td></tr></table><a href=\"http://news.example.cn/r/" + n + "\">" + kBody +
-          "</a><p>" + kBody + kBody + kBody + "</p>]]></description>\r\n</item>\r\n";
+  item += "<description>" + Description(n) + "</description>\r\n</item>\r\n";
   return item;
 }
 
@@ -57,19 +66,14 @@ constexpr int kItemsPerFeed = 100;
 
 // The same item as an Atom entry, the way a modern service writes it.
 Text Entry(int feed, int k) {
-  static const Text kTitle = Gbk("国内新闻：体育赛事与经济发展的最新报道");
-  static const Text kBody = Gbk("据新华社报道，今日在北京举行的会议上，有关部门介绍了最新情况。"
-                                "专家认为，这一举措将对相关行业产生深远影响。");
   const std::string n = std::to_string(feed) + "-" + std::to_string(k);
   Text entry;
-  entry += "<entry>\r\n<title type=\"html\">" + kTitle + " " + n + "</title>\r\n";
+  entry += "<entry>\r\n<title type=\"html\">" + Title() + " " + n + "</title>\r\n";
   entry += "<link rel=\"self\" href=\"http://news.example.cn/e/" + n + ".atom\"/>\r\n";
   entry += "<link rel=\"alternate\" type=\"text/html\" href=\"http://news.example.cn/a/" + n +
            ".shtml\"/>\r\n<id>tag:news.example.cn,2012:" + n + "</id>\r\n";
   entry += "<updated>2012-08-14T10:00:00+08:00</updated>\r\n";
-  entry += "<summary type=\"html\"><![CDATA[<p><b>" + kTitle + "</b></p><table><tr><td>" + kBody +
-           "</td></tr></table><a href=\"http://news.example.cn/r/" + n + "\">" + kBody +
-           "</a><p>" + kBody + kBody + kBody + "</p>]]></summary>\r\n</entry>\r\n";
+  entry += "<summary type=\"html\">" + Description(n) + "</summary>\r\n</entry>\r\n";
   return entry;
 }
 

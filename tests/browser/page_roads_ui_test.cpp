@@ -59,13 +59,12 @@ std::string FeedOf(int count) {
 class PageRoad : public ::testing::Test {
  protected:
   void SetUp() override {
-    window_ = new CNavigatorDlg();
-    window_->Show();
-    ASSERT_TRUE(WaitFor([&] { return ShowsFile(page(), "/sc/jz1"); }));
+    window_ = testing::OpenMainWindow();
+    ASSERT_NE(window_, nullptr);
   }
   void TearDown() override {
     for (auto* secondary : SecondaryWindows()) secondary->Destroy();
-    window_->Destroy();
+    if (window_) window_->Destroy();
     WaitFor([] { return false; }, 100);
   }
   CBrowserPageDlg& page() { return window_->HomePage(); }

@@ -15,9 +15,18 @@
 #include "browser/browser_page_dlg.h"
 #include "gui/message_box_ui.h"
 #include "shell/browser_window_dlg.h"
+#include "shell/navigator_dlg.h"
 #include "text/code_page.h"
 
 namespace orvanta::testing {
+
+CNavigatorDlg* OpenMainWindow() {
+  auto* window = new CNavigatorDlg();
+  window->Show();
+  if (WaitFor([&] { return ShowsFile(window->HomePage(), "/sc/jz1"); })) return window;
+  window->Destroy();
+  return nullptr;
+}
 
 std::vector<CBrowserWindowDlg*> SecondaryWindows() {
   std::vector<CBrowserWindowDlg*> windows;

@@ -19,6 +19,7 @@
 namespace orvanta {
 class CBrowserPageDlg;
 class CBrowserWindowDlg;
+class CNavigatorDlg;
 }
 
 namespace orvanta::testing {
@@ -81,6 +82,9 @@ void ClickWindow(wxWindow* window);
 // Types ASCII text, and presses one key, on the real keyboard into whatever has the focus.
 void TypeText(const char* text);
 void PressKey(int key, int modifiers = wxMOD_NONE);
+
+// A main window, shown, once its start page has loaded; nullptr when it never loads.
+CNavigatorDlg* OpenMainWindow();
 
 // The secondary windows that are open and not on their way out.
 std::vector<CBrowserWindowDlg*> SecondaryWindows();
