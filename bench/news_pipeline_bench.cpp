@@ -53,13 +53,20 @@ Text Item(int feed, int k) {
   return item;
 }
 
-Text Feed(int feed, int items) {
-  Text text = "<?xml version=\"1.0\" encoding=\"gb2312\"?>\r\n<rss version=\"2.0\">\r\n<channel>\r\n"
-              "<title>feed</title>\r\n";
-  text.reserve(static_cast<std::size_t>(items) * 1100 + 200);
-  for (int k = 0; k < items; ++k) text += Item(feed, k);
-  text += "</channel>\r\n</rss>\r\n";
+// A whole feed: opening, count pieces made by piece, closing.
+Text FeedOf(std::string_view opening, Text (*piece)(int, int), int feed, int count,
+            std::string_view closing) {
+  Text text = "<?xml version=\"1.0\" encoding=\"gb2312\"?>\r\n";
+  text += opening;
+  text.reserve(static_cast<std::size_t>(count) * 1300 + 200);
+  for (int k = 0; k < count; ++k) text += piece(feed, k);
+  text += closing;
   return text;
+}
+
+Text Feed(int feed, int items) {
+  return FeedOf("<rss version=\"2.0\">\r\n<channel>\r\n<title>feed</title>\r\n", Item, feed,
+                items, "</channel>\r\n</rss>\r\n");
 }
 
 constexpr int kItemsPerFeed = 100;
@@ -78,12 +85,8 @@ Text Entry(int feed, int k) {
 }
 
 Text AtomFeed(int feed, int entries) {
-  Text text = "<?xml version=\"1.0\" encoding=\"gb2312\"?>\r\n"
-              "<feed xmlns=\"http://www.w3.org/2005/Atom\">\r\n<title>feed</title>\r\n";
-  text.reserve(static_cast<std::size_t>(entries) * 1300 + 200);
-  for (int k = 0; k < entries; ++k) text += Entry(feed, k);
-  text += "</feed>\r\n";
-  return text;
+  return FeedOf("<feed xmlns=\"http://www.w3.org/2005/Atom\">\r\n<title>feed</title>\r\n", Entry,
+                feed, entries, "</feed>\r\n");
 }
 
 const std::vector<Text>& SixFeeds() {

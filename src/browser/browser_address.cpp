@@ -5,18 +5,11 @@
 #include <vector>
 
 #include "pages/own_page_file.h"
+#include "text/percent_escape.h"
 #include "text/punycode.h"
 
 namespace orvanta {
 namespace {
-
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-void AppendEscaped(std::string& out, unsigned char byte) {
-  out += '%';
-  out += kHexDigits[byte >> 4];
-  out += kHexDigits[byte & 15];
-}
 
 // In a file path "#", "?" and "%" are part of a name, never a fragment or a query.
 bool MustEscape(unsigned char byte, bool inPath) {
@@ -30,7 +23,7 @@ std::string Escaped(std::string_view text, bool inPath) {
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     if (MustEscape(byte, inPath))
-      AppendEscaped(out, byte);
+      AppendPercentEscape(out, byte);
     else
       out += c;
   }

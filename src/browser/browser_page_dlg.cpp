@@ -156,7 +156,7 @@ void CBrowserPageDlg::ApplyLayout(bool afterSizeChange) {
     m_pBrowser->SetWidth(std::max(layout.browserWidth, 0));
   }
   for (std::size_t i = 0; i < kToolbarIds.size(); ++i) place(m_pButtons[i], layout.buttons[i]);
-  PlaceFindBar(layout);
+  PlaceFindBar();
   Refresh(false);
 }
 
@@ -170,17 +170,16 @@ void CBrowserPageDlg::ShowFindBar() {
   // Made on first use: the first frame has no need of it.
   if (!m_pFindBar) {
     m_pFindBar = new CFindBar(this, *m_pBrowser);
-    PlaceFindBar(ComputeBrowserPageLayout(GetClientSize().x, GetClientSize().y,
-                                          m_bTreeShown == 1, false));
+    PlaceFindBar();
   }
   m_pFindBar->Open();
 }
 
-void CBrowserPageDlg::PlaceFindBar(const BrowserPageLayout& layout) {
+void CBrowserPageDlg::PlaceFindBar() {
   if (!m_pFindBar) return;
   // The find box sits at the right end of the toolbar row, clear of the buttons.
-  const PageRect& last = layout.buttons.back();
-  m_pFindBar->SetSize(std::max(last.x + last.width + 10, GetClientSize().x - 210), 3, 200, 24);
+  const wxRect last = m_pButtons[7]->GetRect();
+  m_pFindBar->SetSize(std::max(last.GetRight() + 11, GetClientSize().x - 210), 3, 200, 24);
 }
 
 void CBrowserPageDlg::OnSize(wxSizeEvent& event) {

@@ -11,7 +11,6 @@
 #include <wx/panel.h>
 #include <wx/treectrl.h>
 
-#include "browser/browser_page_layout.h"
 #include "browser/find_bar_ui.h"
 #include "browser/page_host.h"
 #include "browser/web_browser2_ui.h"
@@ -83,7 +82,7 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   void AddFavorite();
   void OrganizeFavorites();
   void ShowHelpPage();
-  void PlaceFindBar(const BrowserPageLayout& layout);
+  void PlaceFindBar();
   // Whether the loading page has finished loading and nothing else has started since.
   bool ShowsLoadingPage() const;
   // On the window thread, once the job's message (if any) has been closed.

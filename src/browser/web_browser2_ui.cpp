@@ -10,6 +10,7 @@
 #include "browser/browser_address.h"
 #include "browser/link_hover_script.h"
 #include "browser/own_page_scheme_ui.h"
+#include "gui/widget_text_ui.h"
 #include "pages/crash_page.h"
 #include "text/code_page.h"
 
@@ -24,12 +25,6 @@ constexpr double kZoomStep = 1.1;
 
 // What the engine is given for an address of ours.
 wxString EngineUrl(const Text& address) { return wxString::FromUTF8(AddressToUrl(address)); }
-
-Text ToLocal(const wxString& text) {
-  Text local(text.utf8_str().data());
-  Utf8ToLocal(local);
-  return local;
-}
 
 WebKitWebView* NativeView(wxWebView* view) {
   return view ? static_cast<WebKitWebView*>(view->GetNativeBackend()) : nullptr;
@@ -189,11 +184,11 @@ void CWebBrowser2::SetHeight(int height) {
 }
 
 Text CWebBrowser2::LocationName() const {
-  return m_pView ? ToLocal(m_pView->GetCurrentTitle()) : Text();
+  return m_pView ? ToLocalText(m_pView->GetCurrentTitle()) : Text();
 }
 
 Text CWebBrowser2::LocationURL() const {
-  return m_pView ? ToLocal(m_pView->GetCurrentURL()) : Text();
+  return m_pView ? ToLocalText(m_pView->GetCurrentURL()) : Text();
 }
 
 std::string CWebBrowser2::CurrentUrl() const {
@@ -257,7 +252,7 @@ void CWebBrowser2::ReportCommandState() {
 
 void CWebBrowser2::OnNewWindow(wxWebViewEvent& event) {
   CNewWindowRequest request;
-  request.url = ToLocal(event.GetURL());
+  request.url = ToLocalText(event.GetURL());
   m_pEvents->OnNewWindow2(request);
   // A request handed back to this control itself shows nothing new: the page has already
   // started what the link asked for.
@@ -271,24 +266,24 @@ void CWebBrowser2::OnNavigating(wxWebViewEvent& event) {
     RetryCrashedPage();
     return;
   }
-  m_pEvents->OnBeforeNavigate2(ToLocal(event.GetURL()));
+  m_pEvents->OnBeforeNavigate2(ToLocalText(event.GetURL()));
 }
 
 void CWebBrowser2::OnNavigated(wxWebViewEvent& event) {
   // Engine URLs are ASCII or UTF-8; the page compares them in code page 936.
-  m_pEvents->OnNavigateComplete2(ToLocal(event.GetURL()));
+  m_pEvents->OnNavigateComplete2(ToLocalText(event.GetURL()));
   ReportCommandState();
 }
 
 void CWebBrowser2::OnLoaded(wxWebViewEvent& event) {
-  m_strLoadedURL = ToLocal(event.GetURL());
+  m_strLoadedURL = ToLocalText(event.GetURL());
   ++m_nLoads;
   ReportCommandState();
   m_pEvents->OnDocumentComplete(m_strLoadedURL);
 }
 
 void CWebBrowser2::OnTitleChanged(wxWebViewEvent& event) {
-  m_pEvents->OnTitleChange(ToLocal(event.GetString()));
+  m_pEvents->OnTitleChange(ToLocalText(event.GetString()));
 }
 
 }  // namespace orvanta

@@ -8,10 +8,18 @@ bool Unreserved(unsigned char byte) {
          (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' || byte == '~';
 }
 
+constexpr char kUpperDigits[] = "0123456789ABCDEF";
+
 }  // namespace
 
+void AppendPercentEscape(Text& out, unsigned char byte) {
+  out += '%';
+  out += kUpperDigits[byte >> 4];
+  out += kUpperDigits[byte & 0x0F];
+}
+
 Text PercentEscaped(std::string_view bytes, HexCase hexCase) {
-  const char* digits = hexCase == HexCase::kUpper ? "0123456789ABCDEF" : "0123456789abcdef";
+  const char* digits = hexCase == HexCase::kUpper ? kUpperDigits : "0123456789abcdef";
   Text escaped;
   escaped.reserve(bytes.size() * 3);
   for (const char c : bytes) {

@@ -11,4 +11,7 @@ enum class HexCase { kUpper, kLower };
 // digits, so a word can stand in a query whatever it holds.
 Text PercentEscaped(std::string_view bytes, HexCase hexCase = HexCase::kUpper);
 
+// Appends byte as "%" and two upper-case hex digits.
+void AppendPercentEscape(Text& out, unsigned char byte);
+
 }  // namespace orvanta

@@ -3,20 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "news/parse_feed.h"
+#include "news/parsed_feed.h"
 #include "support/loopback_server.h"
 #include "text/code_page.h"
 
 namespace orvanta {
 namespace {
 
-NewsItemStore Parse(const Text& feed) {
-  NewsItemStore store;
-  ParseFeed(store, feed);
-  EXPECT_EQ(store.links.size(), store.titles.size());
-  EXPECT_EQ(store.dates.size(), store.titles.size());
-  EXPECT_EQ(store.descriptions.size(), store.titles.size());
-  return store;
-}
+NewsItemStore Parse(const Text& feed) { return testing::ParsedFeed(feed); }
 
 TEST(AtomEntries, ReadsAtomEntriesAsItems) {
   Text feed = testing::ReadFixture("feeds/atom_tech_entries_utf8.xml");
