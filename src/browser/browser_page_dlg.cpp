@@ -198,7 +198,7 @@ void CBrowserPageDlg::OnButton(wxCommandEvent& event) {
   switch (event.GetId()) {
     case kBackId: m_pBrowser->GoBack(); break;
     case kForwardId: m_pBrowser->GoForward(); break;
-    case kStopId: m_pBrowser->Stop(); break;
+    case kStopId: StopPage(); break;
     case kRefreshId: m_pBrowser->Refresh(); break;
     case kSaveId: m_pBrowser->ExecWB(4, 0); break;
     case kSplitterId: ShowTreePanel(m_bTreeShown != 1 ? 1 : 0); break;
@@ -226,6 +226,11 @@ void CBrowserPageDlg::OnCommandStateChange(int command, bool enabled) {
 }
 
 void CBrowserPageDlg::OnNavigateComplete2(const Text&) {
+  // What the pointer rested on belonged to the page before.
+  m_strHoverUrl.clear();
+  m_bHoverFromOwnPage = false;
+  if (m_bStatusShowsLink && m_pHost) m_pHost->SetStatusLineText(StatusLineText(Text()));
+  m_bStatusShowsLink = false;
   const Text url = m_pBrowser->LocationURL();
   if (m_pHost)
     m_pHost->ShowAddress(IsOwnAddress(url) ? std::string() : ReadableAddress(m_pBrowser->CurrentUrl()));
@@ -243,13 +248,14 @@ void CBrowserPageDlg::OnTitleChange(const Text& title) {
   if (m_pHost && !m_pHost->HasPageButtons()) m_pHost->SetCaptionText(title);
 }
 
-void CBrowserPageDlg::OnStatusTextChange(const Text& text) {
-  RememberHoverUrl(m_strHoverUrl, text);
+void CBrowserPageDlg::OnStatusTextChange(const Text& text, bool fromOwnPage) {
+  if (RememberHoverUrl(m_strHoverUrl, text)) m_bHoverFromOwnPage = fromOwnPage;
+  m_bStatusShowsLink = !text.empty();
   if (m_pHost) m_pHost->SetStatusLineText(StatusLineText(text));
 }
 
 void CBrowserPageDlg::OnNewWindow2(CNewWindowRequest& request) {
-  const LinkAction action = DecideNewWindow(m_strHoverUrl);
+  const LinkAction action = RouteNewWindow(m_strHoverUrl, m_bHoverFromOwnPage);
   switch (action.kind) {
     case LinkActionKind::kChangeSubscription:
       ChangeSubscription(action.keyword, action.flag);
@@ -358,6 +364,15 @@ void CBrowserPageDlg::ShowLoadingPage() {
   m_pBrowser->Navigate(LocalFullName(kLoadingPageFile));
 }
 
+void CBrowserPageDlg::StopPage() {
+  if (IsLoadingPageUrl(m_pBrowser->CurrentUrl())) {
+    ++m_nLoadingTicket;
+    m_pPendingFinish = nullptr;
+    m_pBrowser->GetWebView()->RunScriptAsync("clearInterval(t_id)");
+  }
+  m_pBrowser->Stop();
+}
+
 bool CBrowserPageDlg::ShowsLoadingPage() const {
   return IsLoadingPageUrl(m_pBrowser->CurrentUrl()) && IsLoadingPageUrl(m_pBrowser->LoadedURL());
 }
@@ -423,6 +438,7 @@ void CBrowserPageDlg::StartPageJob(int number, int kind) {
   };
   auto finishWhenDone = [this, alive, ticket, host](NewsJobResult result) -> std::function<void()> {
     return [this, alive, ticket, host, result = std::move(result)] {
+      m_newsJobs.Ended();
       if (host) host->EndJobProgress();
       if (result.sourcesReport) ShowJobMessageBox(*result.sourcesReport, {});
       if (!result.message) return FinishNewsJob(ticket, result);
@@ -432,22 +448,26 @@ void CBrowserPageDlg::StartPageJob(int number, int kind) {
       });
     };
   };
-  if (kind == 1) {
-    StartDetachedJob(alive, [subject, progress, finishWhenDone] {
-      return finishWhenDone(RunKeywordNewsJob(subject, progress));
-    });
-  } else if (kind == 3) {
+  if (kind == 3) {
     const MediaListSources sources{m_strSource1, m_strSource2, m_strSource3, m_strSource4,
                                    m_strSource5};
     StartDetachedJob(alive, [subject, sources]() -> std::function<void()> {
       RunMediaListJob(subject, sources, WaitForJobMessageBox);
       return {};
     });
-  } else {
-    StartDetachedJob(alive, [subject, progress, finishWhenDone] {
-      return finishWhenDone(RunTopicNewsJob(subject, progress));
-    });
+    return;
   }
+  m_newsJobs.Start([alive, subject, progress, finishWhenDone, kind] {
+    StartDetachedJob(alive, [subject, progress, finishWhenDone, kind] {
+      NewsJobResult result;
+      try {
+        result = kind == 1 ? RunKeywordNewsJob(subject, progress) : RunTopicNewsJob(subject, progress);
+      } catch (...) {
+        // Nothing written: the page goes back to where it was, and the slot is free again.
+      }
+      return finishWhenDone(std::move(result));
+    });
+  });
 }
 
 void CBrowserPageDlg::OnDocumentComplete(const Text&) {

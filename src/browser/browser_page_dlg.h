@@ -15,6 +15,7 @@
 #include "browser/page_host.h"
 #include "browser/web_browser2_ui.h"
 #include "gui/band_picture_ui.h"
+#include "jobs/news_job_slot.h"
 #include "jobs/news_jobs.h"
 #include "text/text.h"
 
@@ -59,12 +60,14 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   wxFont m_treeFont;
   Text m_strSubject;
   Text m_strHoverUrl;
+  // Only a link of the program's own pages may act as a pseudo-link.
+  bool m_bHoverFromOwnPage = false;
   Text m_strJobNumber;
   Text m_strSource1, m_strSource2, m_strSource3, m_strSource4, m_strSource5;
 
  private:
   // CWebBrowser2Events
-  void OnStatusTextChange(const Text& text) override;
+  void OnStatusTextChange(const Text& text, bool fromOwnPage) override;
   void OnNewWindow2(CNewWindowRequest& request) override;
   void OnNavigateComplete2(const Text& url) override;
   void OnCommandStateChange(int command, bool enabled) override;
@@ -83,6 +86,8 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   void OrganizeFavorites();
   void ShowHelpPage();
   void PlaceFindBar();
+  // Stop: a job's loading page gives up its claim on the page too.
+  void StopPage();
   // Whether the loading page has finished loading and nothing else has started since.
   bool ShowsLoadingPage() const;
   // On the window thread, once the job's message (if any) has been closed.
@@ -103,6 +108,9 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   int m_nLoadingTicket = 0;
   std::string m_strBeforeLoading;
   std::function<void()> m_pPendingFinish;
+  CNewsJobSlot m_newsJobs;
+  // The status line shows a hovered link, which the next page makes stale.
+  bool m_bStatusShowsLink = false;
   // Jobs hold a weak copy; once the page is gone their results are dropped.
   std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
 };

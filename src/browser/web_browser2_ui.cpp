@@ -1,5 +1,6 @@
 #include "browser/web_browser2_ui.h"
 
+#include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/wfstream.h>
 
@@ -8,9 +9,13 @@
 #include <algorithm>
 
 #include "browser/browser_address.h"
+#include "browser/download_name.h"
 #include "browser/link_hover_script.h"
 #include "browser/own_page_scheme_ui.h"
+#include "browser/page_context_menu_ui.h"
+#include "gui/message_box_ui.h"
 #include "gui/widget_text_ui.h"
+#include "net/download_error_message.h"
 #include "pages/crash_page.h"
 #include "text/code_page.h"
 
@@ -30,7 +35,10 @@ WebKitWebView* NativeView(wxWebView* view) {
   return view ? static_cast<WebKitWebView*>(view->GetNativeBackend()) : nullptr;
 }
 
-// The engine's own message signal, reached directly: the text is taken as the script posted it.
+CWebBrowser2* Browser(gpointer data) { return static_cast<CWebBrowser2*>(data); }
+
+// The engine's own message signal, reached directly: the text is taken as the script posted it,
+// behind the mark of whether its frame shows an own page.
 void OnNativeStatusMessage(WebKitUserContentManager*, WebKitJavascriptResult* result,
                            gpointer data) {
   JSCValue* value = webkit_javascript_result_get_js_value(result);
@@ -39,15 +47,57 @@ void OnNativeStatusMessage(WebKitUserContentManager*, WebKitJavascriptResult* re
   if (text == nullptr) return;
   Text local(text);
   g_free(text);
+  if (local.empty()) return;
+  const bool ownFrame = local[0] == '1';
+  local.erase(0, 1);
   Utf8ToLocal(local);
-  static_cast<CWebBrowser2*>(data)->DeliverStatusText(local);
+  Browser(data)->DeliverStatusText(local, ownFrame);
+}
+
+// The engine asks for a view to open a window in (a script's window.open, the engine's own
+// "new window" commands). None is given: the request goes the way a link's does, later.
+GtkWidget* OnNativeCreate(WebKitWebView*, WebKitNavigationAction* action, gpointer data) {
+  WebKitURIRequest* request = webkit_navigation_action_get_request(action);
+  const char* uri = request != nullptr ? webkit_uri_request_get_uri(request) : nullptr;
+  Browser(data)->RequestNewWindow(ToLocalText(wxString::FromUTF8(uri != nullptr ? uri : "")));
+  return nullptr;
+}
+
+gboolean OnNativeButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
+  if (event->type == GDK_BUTTON_PRESS && (event->button == 1 || event->button == 2))
+    Browser(data)->OnUserPress();
+  return FALSE;
+}
+
+gboolean OnNativeKeyPress(GtkWidget*, GdkEventKey* event, gpointer data) {
+  switch (event->keyval) {
+    case GDK_KEY_Return:
+    case GDK_KEY_KP_Enter:
+    case GDK_KEY_ISO_Enter:
+    case GDK_KEY_space:
+      Browser(data)->OnUserPress();
+      break;
+    default:
+      break;
+  }
+  return FALSE;
+}
+
+gboolean OnNativeContextMenu(WebKitWebView*, WebKitContextMenu*, GdkEvent*,
+                             WebKitHitTestResult* hit, gpointer data) {
+  CPageMenuTarget target;
+  if (webkit_hit_test_result_context_is_link(hit))
+    target.linkUrl = webkit_hit_test_result_get_link_uri(hit);
+  target.hasSelection = webkit_hit_test_result_context_is_selection(hit);
+  Browser(data)->ShowContextMenu(target);
+  return TRUE;  // the engine's own menu never shows
 }
 
 void OnNativeWebProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason reason,
                                   gpointer data) {
   // A process ended on purpose by the program itself is not a crash.
   if (reason == WEBKIT_WEB_PROCESS_TERMINATED_BY_API) return;
-  static_cast<CWebBrowser2*>(data)->OnWebProcessTerminated();
+  Browser(data)->OnWebProcessTerminated();
 }
 
 }  // namespace
@@ -73,7 +123,88 @@ CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events,
   });
 }
 
-void CWebBrowser2::DeliverStatusText(const Text& text) { m_pEvents->OnStatusTextChange(text); }
+void CWebBrowser2::Defer(std::function<void()> call) {
+  if (wxTheApp == nullptr) return;
+  wxTheApp->CallAfter([alive = std::weak_ptr<bool>(m_pAlive), call = std::move(call)] {
+    if (alive.expired()) return;
+    try {
+      call();
+    } catch (...) {
+      // Nothing escapes into the toolkit.
+    }
+  });
+}
+
+bool CWebBrowser2::ShowsOwnPage() const {
+  const WebKitWebView* native = NativeView(m_pView);
+  const char* uri = native ? webkit_web_view_get_uri(const_cast<WebKitWebView*>(native)) : nullptr;
+  const std::string prefix = std::string(kOwnPageScheme) + ":";
+  return uri != nullptr && std::string_view(uri).substr(0, prefix.size()) == prefix;
+}
+
+void CWebBrowser2::DeliverStatusText(const Text& text, bool fromFrameOfOwnPage) {
+  // A frame of an own page counts only while the page around it is one of ours too.
+  const bool own = fromFrameOfOwnPage && ShowsOwnPage();
+  Defer([this, text, own] { m_pEvents->OnStatusTextChange(text, own); });
+}
+
+void CWebBrowser2::OnUserPress() { m_activation.Press(CUserActivation::Clock::now()); }
+
+void CWebBrowser2::RequestNewWindow(const Text& url) {
+  if (!m_activation.Take(CUserActivation::Clock::now())) return;
+  Defer([this, url] { OpenInNewWindow(url); });
+}
+
+void CWebBrowser2::OpenInNewWindow(const Text& url) {
+  CNewWindowRequest request;
+  request.url = url;
+  m_pEvents->OnNewWindow2(request);
+  // A request handed back to this control itself shows nothing new: the page has already
+  // started what the link asked for.
+  if (!request.cancel && request.target != nullptr && request.target != this)
+    request.target->Navigate(request.url);
+}
+
+namespace {
+
+// The file the person chose, held by the download until the engine asks for it.
+gboolean OnDownloadDestination(WebKitDownload* download, gchar*, gpointer path) {
+  gchar* uri = g_filename_to_uri(static_cast<const char*>(path), nullptr, nullptr);
+  if (uri == nullptr) return FALSE;
+  webkit_download_set_destination(download, uri);
+  g_free(uri);
+  return TRUE;
+}
+
+void OnDownloadFailed(WebKitDownload*, GError* error, gpointer) {
+  // The person cancelled nothing: a failed fetch or write is told as a failed write is.
+  if (g_error_matches(error, WEBKIT_DOWNLOAD_ERROR, WEBKIT_DOWNLOAD_ERROR_CANCELLED_BY_USER)) return;
+  wxTheApp->CallAfter([] { ShowWindowMessageBox(DownloadErrorMessage()); });
+}
+
+void OnDownloadFinished(WebKitDownload* download, gpointer) { g_object_unref(download); }
+
+}  // namespace
+
+void CWebBrowser2::DownloadLinkAs(const std::string& url) {
+  WebKitWebView* native = NativeView(m_pView);
+  if (native == nullptr || url.empty()) return;
+  wxFileDialog dialog(m_pView, wxString::FromUTF8("链接另存为"), wxEmptyString,
+                      wxString::FromUTF8(ProposedFileName(url)), "*|*",
+                      wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+  if (dialog.ShowModal() != wxID_OK) return;
+  WebKitDownload* download = webkit_web_view_download_uri(native, url.c_str());
+  webkit_download_set_allow_overwrite(download, TRUE);
+  g_signal_connect_data(download, "decide-destination", G_CALLBACK(OnDownloadDestination),
+                        g_strdup(dialog.GetPath().utf8_str().data()),
+                        [](gpointer path, GClosure*) { g_free(path); }, GConnectFlags(0));
+  g_signal_connect(download, "failed", G_CALLBACK(OnDownloadFailed), nullptr);
+  g_signal_connect(download, "finished", G_CALLBACK(OnDownloadFinished), nullptr);
+}
+
+void CWebBrowser2::ShowContextMenu(const CPageMenuTarget& target) {
+  Defer([this, target] { ShowPageContextMenu(*this, target); });
+}
 
 void CWebBrowser2::ConfigureNativeView() {
   WebKitWebView* native = NativeView(m_pView);
@@ -88,14 +219,25 @@ void CWebBrowser2::ConfigureNativeView() {
   webkit_settings_set_default_charset(settings, "GBK");
   g_signal_connect(native, "web-process-terminated", G_CALLBACK(OnNativeWebProcessTerminated),
                    this);
+  // The toolkit answers "create" with this very view, which the engine cannot take (it
+  // aborts); its handler is silenced and ours routes the request like a link's.
+  g_signal_handlers_block_matched(native, G_SIGNAL_MATCH_ID,
+                                  g_signal_lookup("create", WEBKIT_TYPE_WEB_VIEW), 0, nullptr,
+                                  nullptr, nullptr);
+  g_signal_connect(native, "create", G_CALLBACK(OnNativeCreate), this);
+  g_signal_connect(native, "context-menu", G_CALLBACK(OnNativeContextMenu), this);
+  // Before the engine sees them: the presses that may open a window.
+  g_signal_connect(native, "button-press-event", G_CALLBACK(OnNativeButtonPress), this);
+  g_signal_connect(native, "key-press-event", G_CALLBACK(OnNativeKeyPress), this);
   // Injected natively so that links inside frames report too.
   WebKitUserContentManager* content = webkit_web_view_get_user_content_manager(native);
   g_signal_connect(content, "script-message-received::orvantaStatus",
                    G_CALLBACK(OnNativeStatusMessage), this);
-  webkit_user_content_manager_register_script_message_handler(content, kLinkStatusHandler);
-  WebKitUserScript* script = webkit_user_script_new(
+  webkit_user_content_manager_register_script_message_handler_in_world(
+      content, kLinkStatusHandler, kLinkStatusWorld);
+  WebKitUserScript* script = webkit_user_script_new_for_world(
       kLinkHoverScript, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
-      WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
+      WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, kLinkStatusWorld, nullptr, nullptr);
   webkit_user_content_manager_add_script(content, script);
   webkit_user_script_unref(script);
 }
@@ -134,13 +276,30 @@ void CWebBrowser2::ReplaceWith(const std::string& url) {
   m_pView->RunScriptAsync(wxString::FromUTF8("location.replace(" + quoted + ")"));
 }
 
-void CWebBrowser2::GoBack() {
-  if (m_pView && m_pView->CanGoBack()) m_pView->GoBack();
+// The nearest history step in direction (-1 back, +1 forward) that shows another page: the
+// loads of a page's own frames are steps of the engine's history, not of the person's.
+WebKitBackForwardListItem* CWebBrowser2::OtherPageInHistory(int direction) const {
+  WebKitWebView* native = NativeView(m_pView);
+  if (native == nullptr) return nullptr;
+  WebKitBackForwardList* list = webkit_web_view_get_back_forward_list(native);
+  const char* shown = webkit_web_view_get_uri(native);
+  const std::string current = shown != nullptr ? shown : "";
+  for (int step = direction;; step += direction) {
+    WebKitBackForwardListItem* item = webkit_back_forward_list_get_nth_item(list, step);
+    if (item == nullptr) return nullptr;
+    const char* uri = webkit_back_forward_list_item_get_uri(item);
+    if (uri == nullptr || current != uri) return item;
+  }
 }
 
-void CWebBrowser2::GoForward() {
-  if (m_pView && m_pView->CanGoForward()) m_pView->GoForward();
+void CWebBrowser2::GoThroughHistory(int direction) {
+  if (WebKitBackForwardListItem* item = OtherPageInHistory(direction))
+    webkit_web_view_go_to_back_forward_list_item(NativeView(m_pView), item);
 }
+
+void CWebBrowser2::GoBack() { GoThroughHistory(-1); }
+
+void CWebBrowser2::GoForward() { GoThroughHistory(+1); }
 
 void CWebBrowser2::Stop() {
   if (m_pView) m_pView->Stop();
@@ -195,8 +354,8 @@ std::string CWebBrowser2::CurrentUrl() const {
   return m_pView ? std::string(m_pView->GetCurrentURL().utf8_str().data()) : std::string();
 }
 
-bool CWebBrowser2::CanGoBack() const { return m_pView && m_pView->CanGoBack(); }
-bool CWebBrowser2::CanGoForward() const { return m_pView && m_pView->CanGoForward(); }
+bool CWebBrowser2::CanGoBack() const { return OtherPageInHistory(-1) != nullptr; }
+bool CWebBrowser2::CanGoForward() const { return OtherPageInHistory(+1) != nullptr; }
 
 bool CWebBrowser2::HasFocusInPage() const {
   WebKitWebView* native = NativeView(m_pView);
@@ -236,28 +395,22 @@ void CWebBrowser2::ShowCrashPage() {
 }
 
 void CWebBrowser2::ReportCommandState() {
-  const bool back = m_pView->CanGoBack();
-  const bool forward = m_pView->CanGoForward();
+  const bool back = CanGoBack();
+  const bool forward = CanGoForward();
   const bool first = !m_bStateReported;
   m_bStateReported = true;
   if (first || forward != m_bCanForward) {
     m_bCanForward = forward;
-    m_pEvents->OnCommandStateChange(1, forward);
+    Defer([this, forward] { m_pEvents->OnCommandStateChange(1, forward); });
   }
   if (first || back != m_bCanBack) {
     m_bCanBack = back;
-    m_pEvents->OnCommandStateChange(2, back);
+    Defer([this, back] { m_pEvents->OnCommandStateChange(2, back); });
   }
 }
 
 void CWebBrowser2::OnNewWindow(wxWebViewEvent& event) {
-  CNewWindowRequest request;
-  request.url = ToLocalText(event.GetURL());
-  m_pEvents->OnNewWindow2(request);
-  // A request handed back to this control itself shows nothing new: the page has already
-  // started what the link asked for.
-  if (!request.cancel && request.target != nullptr && request.target != this)
-    request.target->Navigate(request.url);
+  RequestNewWindow(ToLocalText(event.GetURL()));
 }
 
 void CWebBrowser2::OnNavigating(wxWebViewEvent& event) {
@@ -266,12 +419,12 @@ void CWebBrowser2::OnNavigating(wxWebViewEvent& event) {
     RetryCrashedPage();
     return;
   }
-  m_pEvents->OnBeforeNavigate2(ToLocalText(event.GetURL()));
+  Defer([this, url = ToLocalText(event.GetURL())] { m_pEvents->OnBeforeNavigate2(url); });
 }
 
 void CWebBrowser2::OnNavigated(wxWebViewEvent& event) {
   // Engine URLs are ASCII or UTF-8; the page compares them in code page 936.
-  m_pEvents->OnNavigateComplete2(ToLocalText(event.GetURL()));
+  Defer([this, url = ToLocalText(event.GetURL())] { m_pEvents->OnNavigateComplete2(url); });
   ReportCommandState();
 }
 
@@ -279,11 +432,11 @@ void CWebBrowser2::OnLoaded(wxWebViewEvent& event) {
   m_strLoadedURL = ToLocalText(event.GetURL());
   ++m_nLoads;
   ReportCommandState();
-  m_pEvents->OnDocumentComplete(m_strLoadedURL);
+  Defer([this, url = m_strLoadedURL] { m_pEvents->OnDocumentComplete(url); });
 }
 
 void CWebBrowser2::OnTitleChanged(wxWebViewEvent& event) {
-  m_pEvents->OnTitleChange(ToLocalText(event.GetString()));
+  Defer([this, title = ToLocalText(event.GetString())] { m_pEvents->OnTitleChange(title); });
 }
 
 }  // namespace orvanta

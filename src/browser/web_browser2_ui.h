@@ -1,6 +1,8 @@
 // The embedded browser control: one web view and the events a browser page consumes.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include <wx/timer.h>
@@ -8,7 +10,10 @@
 #include <wx/window.h>
 
 #include "browser/crash_reload_policy.h"
+#include "browser/user_activation.h"
 #include "text/text.h"
+
+typedef struct _WebKitBackForwardListItem WebKitBackForwardListItem;
 
 namespace orvanta {
 
@@ -22,13 +27,22 @@ struct CNewWindowRequest {
   bool cancel = false;
 };
 
-// Everything that reaches the page from its control; all calls come on the window thread.
+// What the pointer was on when the person asked for the page's menu.
+struct CPageMenuTarget {
+  std::string linkUrl;  // as the engine reports it; empty when not on a link
+  bool hasSelection = false;
+};
+
+// Everything that reaches the page from its control; all calls come on the window thread,
+// after the engine's own callback has returned, so a handler may show a box, navigate or start
+// a job.
 class CWebBrowser2Events {
  public:
   virtual ~CWebBrowser2Events() = default;
   // The address of the link under the pointer as the page's markup wrote it, in code page
-  // 936; empty when the pointer leaves a link.
-  virtual void OnStatusTextChange(const Text& text) = 0;
+  // 936; empty when the pointer leaves a link. fromOwnPage: the link is part of a page the
+  // program generated, shown as the top page under its own scheme.
+  virtual void OnStatusTextChange(const Text& text, bool fromOwnPage) = 0;
   virtual void OnNewWindow2(CNewWindowRequest& request) = 0;
   virtual void OnNavigateComplete2(const Text& url) = 0;
   // Command 1: forward possible, 2: back possible.
@@ -87,11 +101,25 @@ class CWebBrowser2 {
   const Text& LoadedURL() const { return m_strLoadedURL; }
   int LoadCount() const { return m_nLoads; }
   // Called from the engine's signals.
-  void DeliverStatusText(const Text& text);
+  void DeliverStatusText(const Text& text, bool fromFrameOfOwnPage);
   void OnWebProcessTerminated();
+  void OnUserPress();
+  // A page asked for a new window at url; only a person's press lets it through.
+  void RequestNewWindow(const Text& url);
+  // What a click on a link with a new-window target does, asked for by the person directly.
+  void OpenInNewWindow(const Text& url);
+  // Asks where, then lets the engine fetch url into that file.
+  void DownloadLinkAs(const std::string& url);
+  bool ShowsOwnPage() const;
+  void ShowContextMenu(const CPageMenuTarget& target);
 
  private:
   void ConfigureNativeView();
+  WebKitBackForwardListItem* OtherPageInHistory(int direction) const;
+  void GoThroughHistory(int direction);
+  // Runs call on the window thread once the engine's callback has returned; dropped if this
+  // control is gone by then.
+  void Defer(std::function<void()> call);
   void ReportCommandState();
   void SaveAs();
   void ShowCrashPage();
@@ -115,6 +143,8 @@ class CWebBrowser2 {
   wxTimer m_reloadTimer;
   std::string m_strCrashedUrl;
   bool m_bShowingCrashPage = false;
+  CUserActivation m_activation;
+  std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
 };
 
 }  // namespace orvanta

@@ -2,7 +2,9 @@
 
 #include <wx/app.h>
 
+#include <deque>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace orvanta {
@@ -13,6 +15,51 @@ std::mutex& RoadMutex() {
   return mutex;
 }
 bool g_roadOpen = false;
+
+// However many jobs pages ask for, only this many threads work on them; the rest wait their
+// turn in the order they came.
+constexpr std::size_t kMostJobThreads = 8;
+
+struct JobThreads {
+  std::mutex mutex;
+  std::size_t running = 0;
+  std::deque<std::function<void()>> waiting;
+};
+
+JobThreads& Jobs() {
+  static auto* jobs = new JobThreads;  // outlives every detached thread
+  return *jobs;
+}
+
+void WorkThroughJobs(std::function<void()> job) {
+  JobThreads& jobs = Jobs();
+  for (;;) {
+    job();
+    std::lock_guard<std::mutex> lock(jobs.mutex);
+    if (jobs.waiting.empty()) {
+      --jobs.running;
+      return;
+    }
+    job = std::move(jobs.waiting.front());
+    jobs.waiting.pop_front();
+  }
+}
+
+void RunOnJobThread(std::function<void()> job) {
+  JobThreads& jobs = Jobs();
+  std::lock_guard<std::mutex> lock(jobs.mutex);
+  if (jobs.running == kMostJobThreads) {
+    jobs.waiting.push_back(std::move(job));
+    return;
+  }
+  try {
+    std::thread(WorkThroughJobs, job).detach();
+    ++jobs.running;
+  } catch (const std::system_error&) {
+    // No thread to be had now: a running one takes it when it is done.
+    jobs.waiting.push_back(std::move(job));
+  }
+}
 
 }  // namespace
 
@@ -40,7 +87,7 @@ void PostToWindowThread(std::function<void()> call) {
 }
 
 void StartDetachedJob(std::weak_ptr<void> alive, std::function<std::function<void()>()> work) {
-  std::thread([alive = std::move(alive), work = std::move(work)] {
+  RunOnJobThread([alive = std::move(alive), work = std::move(work)] {
     std::function<void()> done;
     try {
       done = work();
@@ -51,7 +98,7 @@ void StartDetachedJob(std::weak_ptr<void> alive, std::function<std::function<voi
     PostToWindowThread([alive, done = std::move(done)] {
       if (!alive.expired()) done();
     });
-  }).detach();
+  });
 }
 
 }  // namespace orvanta

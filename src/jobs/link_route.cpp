@@ -51,10 +51,20 @@ LinkAction SearchAction(const TextArray& fields, const SearchResolver& resolveSe
   return action;
 }
 
+LinkAction OrdinaryLink() {
+  LinkAction action;
+  action.kind = LinkActionKind::kOpenInNewWindow;
+  action.cancel = false;
+  action.target = NewWindowTarget::kNewWindow;
+  return action;
+}
+
 }  // namespace
 
-void RememberHoverUrl(Text& hoverUrl, std::string_view statusText) {
-  if (ContainsBeyondStart(statusText, "ttp://")) hoverUrl = Text(statusText);
+bool RememberHoverUrl(Text& hoverUrl, std::string_view statusText) {
+  if (!ContainsBeyondStart(statusText, "ttp://")) return false;
+  hoverUrl = Text(statusText);
+  return true;
 }
 
 Text StatusLineText(std::string_view statusText) {
@@ -85,10 +95,24 @@ LinkAction DecideNewWindow(std::string_view hoverUrl, const SearchResolver& reso
     return action;
   }
   if (ContainsBeyondStart(hoverUrl, "ttp://ss/#")) return SearchAction(Fields(hoverUrl), resolveSearch);
-  action.kind = LinkActionKind::kOpenInNewWindow;
-  action.cancel = false;
-  action.target = NewWindowTarget::kNewWindow;
-  return action;
+  return OrdinaryLink();
+}
+
+bool BeginsAsPseudoLink(std::string_view address) {
+  for (std::string_view form : {"http://dh/#", "http://ss/#", "http://dy/#"})
+    if (address.substr(0, form.size()) == form) return true;
+  return false;
+}
+
+LinkAction RouteNewWindow(std::string_view hoverUrl, bool hoverFromOwnPage,
+                          const SearchResolver& resolveSearch) {
+  if (BeginsAsPseudoLink(hoverUrl)) {
+    if (hoverFromOwnPage) return DecideNewWindow(hoverUrl, resolveSearch);
+    LinkAction nothing;
+    nothing.cancel = true;
+    return nothing;
+  }
+  return OrdinaryLink();
 }
 
 }  // namespace orvanta

@@ -12,8 +12,9 @@
 namespace orvanta {
 
 // Replaces hoverUrl with text when text holds "ttp://" beyond its first character; other
-// status texts (local files, scripts) leave the remembered address as it was.
-void RememberHoverUrl(Text& hoverUrl, std::string_view statusText);
+// status texts (local files, scripts) leave the remembered address as it was. True when it
+// replaced it.
+bool RememberHoverUrl(Text& hoverUrl, std::string_view statusText);
 
 // " Orvanta" for the program's own pages and pseudo-links, otherwise a blank and the text.
 Text StatusLineText(std::string_view statusText);
@@ -55,5 +56,15 @@ using SearchResolver =
 // engine table.
 LinkAction DecideNewWindow(std::string_view hoverUrl,
                            const SearchResolver& resolveSearch = ResolveSearchLink);
+
+// Whether address is written as one of the pseudo-links ("http://dh/#" and its kin) from its
+// first character on.
+bool BeginsAsPseudoLink(std::string_view address);
+
+// The decision when the hovered address may come from anywhere: only a link of the program's
+// own pages that begins as a pseudo-link is routed as one. Any other pseudo-link opens nothing;
+// every other address is an ordinary link.
+LinkAction RouteNewWindow(std::string_view hoverUrl, bool hoverFromOwnPage,
+                          const SearchResolver& resolveSearch = ResolveSearchLink);
 
 }  // namespace orvanta

@@ -57,7 +57,7 @@ class RoutedPage : public ::testing::Test {
   wxWindow* view() { return page().Browser().GetWindow(); }
 
   void Show(const std::vector<std::string>& hrefs, const char* title = "t") {
-    const Text name = testing::WriteLocalPage("links", LinkRows(hrefs), title);
+    const Text name = testing::WriteLocalPage("sc/links", LinkRows(hrefs), title);
     page().Browser().Navigate(name);
     ASSERT_TRUE(WaitFor([&] { return Loaded(page(), name); }));
   }

@@ -20,7 +20,7 @@ using testing::WaitFor;
 class StatusRecorder : public CWebBrowser2Events {
  public:
   Text last;
-  void OnStatusTextChange(const Text& text) override { last = text; }
+  void OnStatusTextChange(const Text& text, bool) override { last = text; }
   void OnNewWindow2(CNewWindowRequest&) override {}
   void OnNavigateComplete2(const Text&) override {}
   void OnCommandStateChange(int, bool) override {}
