@@ -13,6 +13,7 @@
 #include "browser/link_hover_script.h"
 #include "browser/own_page_scheme_ui.h"
 #include "browser/page_context_menu_ui.h"
+#include "browser/window_open_script.h"
 #include "gui/message_box_ui.h"
 #include "gui/widget_text_ui.h"
 #include "net/download_error_message.h"
@@ -52,6 +53,17 @@ void OnNativeStatusMessage(WebKitUserContentManager*, WebKitJavascriptResult* re
   local.erase(0, 1);
   Utf8ToLocal(local);
   Browser(data)->DeliverStatusText(local, ownFrame);
+}
+
+// A page's script asked for a window; the engine never hears of it.
+void OnNativeOpenMessage(WebKitUserContentManager*, WebKitJavascriptResult* result,
+                         gpointer data) {
+  JSCValue* value = webkit_javascript_result_get_js_value(result);
+  if (value == nullptr || !jsc_value_is_string(value)) return;
+  char* url = jsc_value_to_string(value);
+  if (url == nullptr) return;
+  Browser(data)->RequestNewWindow(ToLocalText(wxString::FromUTF8(url)));
+  g_free(url);
 }
 
 // The engine asks for a view to open a window in (a script's window.open, the engine's own
@@ -152,6 +164,8 @@ void CWebBrowser2::OnUserPress() { m_activation.Press(CUserActivation::Clock::no
 
 void CWebBrowser2::RequestNewWindow(const Text& url) {
   if (!m_activation.Take(CUserActivation::Clock::now())) return;
+  // An empty window is all a script could fill, and it gets none.
+  if (url.empty() || url == "about:blank") return;
   Defer([this, url] { OpenInNewWindow(url); });
 }
 
@@ -240,6 +254,15 @@ void CWebBrowser2::ConfigureNativeView() {
       WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, kLinkStatusWorld, nullptr, nullptr);
   webkit_user_content_manager_add_script(content, script);
   webkit_user_script_unref(script);
+  // The engine aborts the whole program on a script's window.open: pages get one of ours.
+  g_signal_connect(content, "script-message-received::orvantaOpen",
+                   G_CALLBACK(OnNativeOpenMessage), this);
+  webkit_user_content_manager_register_script_message_handler(content, kWindowOpenHandler);
+  WebKitUserScript* open = webkit_user_script_new(
+      kWindowOpenScript, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
+      WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
+  webkit_user_content_manager_add_script(content, open);
+  webkit_user_script_unref(open);
 }
 
 CWebBrowser2::~CWebBrowser2() {

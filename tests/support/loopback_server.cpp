@@ -65,6 +65,13 @@ int LoopbackServer::Hits(const std::string& host, const std::string& target) {
   return hits_[Key(host, target)];
 }
 
+int LoopbackServer::AllHits() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  int all = 0;
+  for (const auto& [key, hits] : hits_) all += hits;
+  return all;
+}
+
 void LoopbackServer::Dispatch(const httplib::Request& request, httplib::Response& response) {
   const auto [host, target] = demo::SplitRequestTarget(request);
   Responder responder;

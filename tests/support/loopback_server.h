@@ -35,6 +35,8 @@ class LoopbackServer {
 
   // Number of requests seen for host + target.
   int Hits(const std::string& host, const std::string& target);
+  // Every request the server has had, whatever it asked for.
+  int AllHits();
 
  private:
   void Dispatch(const httplib::Request& request, httplib::Response& response);
