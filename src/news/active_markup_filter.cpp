@@ -136,9 +136,21 @@ bool IsActiveDataAddress(std::string_view form, std::size_t at) {
   return !address.substr(5).starts_with("image/") || address.substr(11).starts_with("svg");
 }
 
+// The program's own pseudo-links act as the program when clicked in its pages: from a feed
+// they are as active as script. The browser drops the blanks before an address.
+bool IsPseudoLinkForm(std::string_view form) {
+  std::size_t start = 0;
+  while (start < form.size() && static_cast<unsigned char>(form[start]) <= 0x20) ++start;
+  form.remove_prefix(start);
+  for (std::string_view pseudo : {"http://dh/#", "http://ss/#", "http://dy/#"})
+    if (form.substr(0, pseudo.size()) == pseudo) return true;
+  return false;
+}
+
 bool IsActiveForm(std::string_view form) {
   for (std::string_view scheme : {"javascript:", "vbscript:", "livescript:"})
     if (form.find(scheme) != std::string_view::npos) return true;
+  if (IsPseudoLinkForm(form)) return true;
   // A data address counts where an address can begin: at the start behind blanks, or behind
   // a separator of the list-valued attributes.
   bool tokenStart = true;

@@ -15,7 +15,8 @@ namespace orvanta {
 Text NeutraliseActiveMarkup(std::string_view markup);
 
 // True when an attribute value, once the browser has decoded its character references and
-// dropped the tabs and line breaks of an address, would run script.
+// dropped the tabs and line breaks of an address, would run script or is one of the
+// program's own pseudo-links.
 bool IsActiveAddress(std::string_view value);
 
 // A link field is pasted into a single-quoted href: a script address becomes inert and a

@@ -147,5 +147,34 @@ TEST(RouteAndStatusCommands, PrintOneLinePerAddress) {
   }
 }
 
+TEST(RouteNewWindow, OnlyOwnPagesLinksThatBeginAsPseudoLinksActAsTheProgram) {
+  const struct {
+    const char* hover;
+    bool ownPage;
+    Kind kind;
+    bool cancel;
+    const char* covers;
+  } cases[] = {
+      {"http://dy/#abc#1#", true, Kind::kChangeSubscription, true, "own subscribe link"},
+      {"http://dh/#9#dh", true, Kind::kOpenTopic, true, "own topic link"},
+      {"http://ss/#abc#1#", true, Kind::kKeywordNews, false, "own search link"},
+      {"http://dy/#abc#1#", false, Kind::kNothing, true, "a remote page's subscribe link"},
+      {"http://dh/#9#dh", false, Kind::kNothing, true, "a remote page's topic link"},
+      {"http://ss/#abc#1#", false, Kind::kNothing, true, "a remote page's search link"},
+      {"http://evil.test/p?u=http://dy/#X#1#", true, Kind::kOpenInNewWindow, false,
+       "a pseudo-link inside another address"},
+      {"http://evil.test/p?u=http://dy/#X#1#", false, Kind::kOpenInNewWindow, false,
+       "the same on a remote page"},
+      {"xhttp://dh/#9#dh", true, Kind::kOpenInNewWindow, false, "not from the first character"},
+      {"http://example.com/", false, Kind::kOpenInNewWindow, false, "an ordinary link"},
+      {"", false, Kind::kOpenInNewWindow, false, "nothing hovered"},
+  };
+  for (const auto& row : cases) {
+    const LinkAction action = RouteNewWindow(row.hover, row.ownPage, {});
+    EXPECT_EQ(action.kind, row.kind) << row.covers;
+    EXPECT_EQ(action.cancel.value_or(false), row.cancel) << row.covers;
+  }
+}
+
 }  // namespace
 }  // namespace orvanta

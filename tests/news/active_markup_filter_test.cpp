@@ -96,6 +96,9 @@ TEST(NeutraliseActiveMarkup, DisarmsScriptAddressesAsTheBrowserDecodesThem) {
       "javascript&#58;x",        "javascript&colon;x",        "&#106;avascript:x",
       "&#x6A&#x61vascript:x",    "&#0000106avascript:x",      "vbscript:msgbox(1)",
       "data:text/html,<b>",      "data:image/svg+xml;base64,PHN2Zz4=", "x;javascript:y",
+      // The program's own pseudo-links act as the program: from a feed they are inert.
+      "http://dy/#X#1#",         " HTTP://DY/#X#1#",          "http://dh/#9#dh",
+      "http&#58;//ss/#abc#1#",   "http://d\ty/#X#0#",
   };
   for (const char* value : hostile) {
     EXPECT_TRUE(IsActiveAddress(value)) << value;
@@ -105,7 +108,8 @@ TEST(NeutraliseActiveMarkup, DisarmsScriptAddressesAsTheBrowserDecodesThem) {
   }
   EXPECT_EQ(NeutraliseActiveMarkup("<a href=javascript:x>t</a>"), "<a href=about:blank>t</a>");
   for (const char* value : {"http://a.cn/javascript.html", "data:image/png;base64,AA",
-                            "http://a.cn/metadata:x", "&#x6Aavascript:x"})
+                            "http://a.cn/metadata:x", "&#x6Aavascript:x",
+                            "http://evil.test/p?u=http://dy/#X#1#", "http://dy.cn/#x"})
     EXPECT_FALSE(IsActiveAddress(value)) << value;
   // A link is pasted into a single-quoted href.
   EXPECT_EQ(NeutraliseLinkAddress("http://a.cn/x?a=1&b=2"), "http://a.cn/x?a=1&b=2");
