@@ -255,7 +255,7 @@ void CBrowserPageDlg::OnStatusTextChange(const Text& text, bool fromOwnPage) {
 }
 
 void CBrowserPageDlg::OnNewWindow2(CNewWindowRequest& request) {
-  const LinkAction action = RouteNewWindow(m_strHoverUrl, m_bHoverFromOwnPage);
+  const LinkAction action = RouteNewWindow(m_strHoverUrl, m_bHoverFromOwnPage, request.url);
   switch (action.kind) {
     case LinkActionKind::kChangeSubscription:
       ChangeSubscription(action.keyword, action.flag);

@@ -1,5 +1,6 @@
 #include "jobs/link_route.h"
 
+#include "text/pseudo_link.h"
 #include "text/split_text.h"
 
 namespace orvanta {
@@ -98,21 +99,15 @@ LinkAction DecideNewWindow(std::string_view hoverUrl, const SearchResolver& reso
   return OrdinaryLink();
 }
 
-bool BeginsAsPseudoLink(std::string_view address) {
-  for (std::string_view form : {"http://dh/#", "http://ss/#", "http://dy/#"})
-    if (address.substr(0, form.size()) == form) return true;
-  return false;
-}
-
 LinkAction RouteNewWindow(std::string_view hoverUrl, bool hoverFromOwnPage,
-                          const SearchResolver& resolveSearch) {
-  if (BeginsAsPseudoLink(hoverUrl)) {
-    if (hoverFromOwnPage) return DecideNewWindow(hoverUrl, resolveSearch);
-    LinkAction nothing;
-    nothing.cancel = true;
-    return nothing;
-  }
-  return OrdinaryLink();
+                          std::string_view requestUrl, const SearchResolver& resolveSearch) {
+  const std::string_view requested = PseudoLinkForm(requestUrl);
+  if (requested.empty()) return OrdinaryLink();
+  if (hoverFromOwnPage && PseudoLinkForm(hoverUrl) == requested)
+    return DecideNewWindow(hoverUrl, resolveSearch);
+  LinkAction nothing;
+  nothing.cancel = true;
+  return nothing;
 }
 
 }  // namespace orvanta

@@ -57,14 +57,12 @@ using SearchResolver =
 LinkAction DecideNewWindow(std::string_view hoverUrl,
                            const SearchResolver& resolveSearch = ResolveSearchLink);
 
-// Whether address is written as one of the pseudo-links ("http://dh/#" and its kin) from its
-// first character on.
-bool BeginsAsPseudoLink(std::string_view address);
-
-// The decision when the hovered address may come from anywhere: only a link of the program's
-// own pages that begins as a pseudo-link is routed as one. Any other pseudo-link opens nothing;
-// every other address is an ordinary link.
+// The decision when the hovered address may come from anywhere, for a request whose own
+// address is requestUrl: only a request for a pseudo-link that a link of the program's own
+// pages, hovered last, begins as too is routed as one; a request for any other pseudo-link
+// opens nothing; every other request is an ordinary link, whatever was hovered before.
 LinkAction RouteNewWindow(std::string_view hoverUrl, bool hoverFromOwnPage,
+                          std::string_view requestUrl,
                           const SearchResolver& resolveSearch = ResolveSearchLink);
 
 }  // namespace orvanta

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "text/pseudo_link.h"
+
 namespace orvanta {
 namespace {
 
@@ -141,10 +143,7 @@ bool IsActiveDataAddress(std::string_view form, std::size_t at) {
 bool IsPseudoLinkForm(std::string_view form) {
   std::size_t start = 0;
   while (start < form.size() && static_cast<unsigned char>(form[start]) <= 0x20) ++start;
-  form.remove_prefix(start);
-  for (std::string_view pseudo : {"http://dh/#", "http://ss/#", "http://dy/#"})
-    if (form.substr(0, pseudo.size()) == pseudo) return true;
-  return false;
+  return !PseudoLinkForm(form.substr(start)).empty();
 }
 
 bool IsActiveForm(std::string_view form) {

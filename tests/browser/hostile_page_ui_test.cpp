@@ -214,6 +214,23 @@ TEST_F(HostilePage, AnOwnPageLinkThatClicksOthersSubscribesOnlyWhatThePersonClic
   EXPECT_EQ(file.find(Gbk("丙")), std::string::npos);
 }
 
+TEST_F(HostilePage, AFrameOfAnOwnPageCannotUseTheOwnLinkHoveredBeforeIt) {
+  server_.Serve("", "/target", "<html><body>target</body></html>", "text/html");
+  const std::string target = server_.Address("/target");
+  server_.Serve("", "/advert", ClickBlockPage("window.open('" + target + "')"), "text/html");
+  ShowOwn("<a id='dy' target='_blank' href='http://dy/#甲#1#' style='display:block;height:40px'>"
+          "subscribe</a><iframe id='advert' src='" + server_.Address("/advert") +
+          "' style='width:600px;height:220px;border:0'></iframe>");
+  testing::PointAtPageElement(page(), "document.getElementById('dy')");
+  ASSERT_TRUE(WaitFor([&] { return page().m_strHoverUrl == Gbk("http://dy/#甲#1#"); }));
+  const wxRect frame = testing::PageElementRect(page(), "document.getElementById('advert')");
+  testing::ClickPointer(view(), frame.x + 100, frame.y + 100);
+  ASSERT_TRUE(WaitFor([] { return SecondaryWindows().size() == 1; }, 10000));
+  Settle();
+  EXPECT_TRUE(recorder_.shown().empty());
+  EXPECT_TRUE(SubscriptionsUnchanged());
+}
+
 TEST_F(HostilePage, TopicLinksAScriptClicksStartOneJobThatEnds) {
   testing::ProxyEnvironment proxy(server_.Address(""));
   ShowOwn("<a id='block' target='_blank' href='http://dh/#9#dh' onclick=\"" + ClickAll(2) +

@@ -151,26 +151,36 @@ TEST(RouteNewWindow, OnlyOwnPagesLinksThatBeginAsPseudoLinksActAsTheProgram) {
   const struct {
     const char* hover;
     bool ownPage;
+    const char* request;
     Kind kind;
     bool cancel;
     const char* covers;
   } cases[] = {
-      {"http://dy/#abc#1#", true, Kind::kChangeSubscription, true, "own subscribe link"},
-      {"http://dh/#9#dh", true, Kind::kOpenTopic, true, "own topic link"},
-      {"http://ss/#abc#1#", true, Kind::kKeywordNews, false, "own search link"},
-      {"http://dy/#abc#1#", false, Kind::kNothing, true, "a remote page's subscribe link"},
-      {"http://dh/#9#dh", false, Kind::kNothing, true, "a remote page's topic link"},
-      {"http://ss/#abc#1#", false, Kind::kNothing, true, "a remote page's search link"},
-      {"http://evil.test/p?u=http://dy/#X#1#", true, Kind::kOpenInNewWindow, false,
-       "a pseudo-link inside another address"},
-      {"http://evil.test/p?u=http://dy/#X#1#", false, Kind::kOpenInNewWindow, false,
-       "the same on a remote page"},
-      {"xhttp://dh/#9#dh", true, Kind::kOpenInNewWindow, false, "not from the first character"},
-      {"http://example.com/", false, Kind::kOpenInNewWindow, false, "an ordinary link"},
-      {"", false, Kind::kOpenInNewWindow, false, "nothing hovered"},
+      {"http://dy/#abc#1#", true, "http://dy/#abc#1#", Kind::kChangeSubscription, true,
+       "own subscribe link"},
+      {"http://dh/#9#dh", true, "http://dh/#9#dh", Kind::kOpenTopic, true, "own topic link"},
+      {"http://ss/#abc#1#", true, "http://ss/#abc#1#", Kind::kKeywordNews, false,
+       "own search link"},
+      {"http://ss/#\xc9\xe7#1#", true, "http://ss/#%E7%A4%BE#1#", Kind::kKeywordNews, false,
+       "the engine's request carries the keyword in its own way"},
+      {"http://dy/#abc#1#", false, "http://dy/#abc#1#", Kind::kNothing, true,
+       "a remote page's subscribe link"},
+      {"http://dh/#9#dh", false, "http://dh/#9#dh", Kind::kNothing, true,
+       "a remote page's topic link"},
+      {"", false, "http://dy/#X#1#", Kind::kNothing, true, "a script's request for a pseudo-link"},
+      {"http://dy/#abc#1#", true, "http://ad.example/", Kind::kOpenInNewWindow, false,
+       "a frame's request while an own pseudo-link was hovered last"},
+      {"http://dh/#9#dh", true, "http://dy/#abc#1#", Kind::kNothing, true,
+       "a request for another kind of pseudo-link than the one hovered"},
+      {"http://evil.test/p?u=http://dy/#X#1#", true, "http://evil.test/p?u=http://dy/#X#1#",
+       Kind::kOpenInNewWindow, false, "a pseudo-link inside another address"},
+      {"xhttp://dh/#9#dh", true, "xhttp://dh/#9#dh", Kind::kOpenInNewWindow, false,
+       "not from the first character"},
+      {"http://example.com/", false, "http://example.com/", Kind::kOpenInNewWindow, false,
+       "an ordinary link"},
   };
   for (const auto& row : cases) {
-    const LinkAction action = RouteNewWindow(row.hover, row.ownPage, {});
+    const LinkAction action = RouteNewWindow(row.hover, row.ownPage, row.request, {});
     EXPECT_EQ(action.kind, row.kind) << row.covers;
     EXPECT_EQ(action.cancel.value_or(false), row.cancel) << row.covers;
   }
