@@ -15,9 +15,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The download's usual limits, none reaching past the deadline; nothing once it has passed.
+// The download's usual limits cut to the time left, rounded up so that a download the
+// deadline ends has ended after it and counts as cut short; nothing once it has passed.
 std::optional<DownloadLimits> LimitsBefore(Clock::time_point deadline) {
-  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
   if (left.count() <= 0) return std::nullopt;
   DownloadLimits limits;
   limits.connectTimeout = std::min(limits.connectTimeout, left);
