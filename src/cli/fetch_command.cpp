@@ -8,8 +8,9 @@ namespace {
 
 int RunFetch(CommandContext& context) {
   if (context.arguments.size() != 1) return kUsageError;
-  context.out << FetchFeed(context.arguments[0]);
-  return kSuccess;
+  const Text feed = FetchFeed(context.arguments[0]);
+  context.out << feed;
+  return feed.empty() ? kFailure : kSuccess;  // the system's one sign of a failed download
 }
 
 const CommandRegistrar kFetch{{"fetch", "ADDRESS", RunFetch}};

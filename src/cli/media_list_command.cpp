@@ -1,7 +1,5 @@
 #include <sys/stat.h>
 
-#include <ostream>
-
 #include "cli/cli_command.h"
 #include "jobs/media_list_job.h"
 
@@ -21,9 +19,13 @@ int RunMediaList(CommandContext& context) {
   else
     return kUsageError;
   ::mkdir("sc", 0755);  // already there is fine; a failure shows as no list file
-  // The message box of the window becomes a line of output.
-  RunMediaListJob(listFile, [&context](const Text& message) { context.out << message << "\n"; });
-  return kSuccess;
+  // The message box of the window becomes a line of output; it only ever tells of a failure.
+  bool failed = false;
+  RunMediaListJob(listFile, [&](const Text& message) {
+    context.Tell(message);
+    failed = true;
+  });
+  return failed ? kFailure : kSuccess;
 }
 
 const CommandRegistrar kMediaList{{"media-list", "video|image|music", RunMediaList}};

@@ -1,5 +1,3 @@
-#include <ostream>
-
 #include "cli/cli_command.h"
 #include "pages/build_news_pages.h"
 
@@ -13,8 +11,8 @@ int RunNews(CommandContext& context) {
   NewsFeedSlots slots;
   for (std::size_t slot = 0; slot + 2 < arguments.size(); ++slot) slots[slot] = arguments[slot + 2];
   const NewsBuildResult result = BuildNewsPages(slots, arguments[0], arguments[1]);
-  if (result.message) context.out << *result.message << "\n";
-  return kSuccess;
+  if (result.message) context.Tell(*result.message);
+  return result.pagesWritten > 0 ? kSuccess : kFailure;
 }
 
 const CommandRegistrar kNews{

@@ -1,13 +1,13 @@
 // The arguments of the page subcommands: [MODE] and, for media pages, [--draw R].
 #pragma once
 
-#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string_view>
 
 #include "cli/cli_command.h"
+#include "cli/whole_number.h"
 
 namespace orvanta::cli {
 
@@ -15,17 +15,6 @@ struct PageArguments {
   int mode = 1;
   std::optional<std::uint32_t> draw;
 };
-
-// Whole decimal numbers only: "1x", " 1" or a value out of range is a usage error, not a
-// silently different page.
-template <typename Number>
-std::optional<Number> ParseWholeNumber(std::string_view text) {
-  Number value{};
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return value;
-}
 
 inline std::optional<PageArguments> ParsePageArguments(const TextArray& arguments, bool takesDraw) {
   static constexpr std::string_view kDraw = "--draw";

@@ -13,8 +13,8 @@ int RunSearch(CommandContext& context) {
   const Text keyword = context.arguments.size() == 2 ? context.arguments[1] : Text();
   const SearchLinkAction action = ResolveSearchLink(context.arguments[0], keyword);
   using Kind = SearchLinkAction::Kind;
-  if (action.kind == Kind::kOpenAddress || action.kind == Kind::kShowMessage)
-    context.out << action.value << "\n";
+  if (action.kind == Kind::kOpenAddress) context.out << action.value << "\n";
+  if (action.kind == Kind::kShowMessage) context.Tell(action.value);
   return kSuccess;
 }
 

@@ -1,9 +1,13 @@
+#include <algorithm>
+#include <chrono>
 #include <iostream>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "cli/cli_command.h"
 #include "cli/print_sources_report.h"
+#include "cli/whole_number.h"
 #include "jobs/news_jobs.h"
 #include "net/download.h"
 #include "news/feed_check.h"
@@ -15,6 +19,7 @@ namespace orvanta::cli {
 namespace {
 
 constexpr std::string_view kCheck = "--check";
+constexpr std::string_view kWithin = "--within";
 // Keyword feeds are checked with a word that always has news.
 constexpr std::string_view kCheckKeyword = "新闻";
 
@@ -59,11 +64,43 @@ TextArray DistinctAddresses(const SourceOverrides& overrides) {
   return addresses;
 }
 
-int CheckTable(std::ostream& out, const SourceOverrides& overrides) {
+// What the command was asked: the table, or a check within bound.
+struct SourcesRequest {
+  bool check = false;
+  std::chrono::milliseconds bound = kFeedCheckBound;
+};
+
+// [--check [--within SECONDS]]
+std::optional<SourcesRequest> ParseSourcesRequest(const TextArray& arguments) {
+  SourcesRequest request;
+  if (arguments.empty()) return request;
+  if (arguments[0] != kCheck || arguments.size() == 2 || arguments.size() > 3)
+    return std::nullopt;
+  request.check = true;
+  if (arguments.size() == 1) return request;
+  const auto seconds = ParseWholeNumber<int>(arguments[2]);
+  if (arguments[1] != kWithin || !seconds || *seconds <= 0) return std::nullopt;
+  request.bound = std::chrono::seconds(*seconds);
+  return request;
+}
+
+// A feed the bound cut off may well answer at another time: say why it shows as failed.
+void TellOfCutShort(const std::vector<FeedCheck>& checks, std::chrono::milliseconds bound) {
+  const auto cutShort = std::count_if(checks.begin(), checks.end(),
+                                      [](const FeedCheck& check) { return check.cutShort; });
+  if (cutShort == 0) return;
+  std::cerr << cutShort << " feeds had not answered when the check's "
+            << std::chrono::duration_cast<std::chrono::seconds>(bound).count()
+            << " s were up: they show as failed\n";
+}
+
+int CheckTable(std::ostream& out, const SourceOverrides& overrides,
+               std::chrono::milliseconds bound) {
   const auto checks = CheckFeeds(DistinctAddresses(overrides), [](int done, int total) {
     std::cerr << "\rchecked " << done << " of " << total << " feeds" << std::flush;
-  });
+  }, bound);
   std::cerr << "\n";
+  TellOfCutShort(checks, bound);
   bool allGaveItems = true;
   for (const FeedCheck& check : checks) {
     if (check.items)
@@ -74,22 +111,23 @@ int CheckTable(std::ostream& out, const SourceOverrides& overrides) {
     out << "\t" << PrepareAddress(check.address) << "\n";
     allGaveItems = allGaveItems && check.items.value_or(0) > 0;
   }
-  return allGaveItems ? kSuccess : 1;
+  return allGaveItems ? kSuccess : kFailure;
 }
 
-// sources [--check]: the feed table in effect, the built-in one with the user's sources file
-// laid over it, in UTF-8; --check fetches every distinct address and says which give items.
+// sources [--check [--within SECONDS]]: the feed table in effect, the built-in one with the
+// user's sources file laid over it, in UTF-8; --check fetches every distinct address and says
+// which give items, all within SECONDS (90 unless given).
 int RunSources(CommandContext& context) {
-  const bool check = context.arguments.size() == 1 && context.arguments[0] == kCheck;
-  if (!context.arguments.empty() && !check) return kUsageError;
+  const std::optional<SourcesRequest> request = ParseSourcesRequest(context.arguments);
+  if (!request) return kUsageError;
   const SourcesInEffect inEffect = ReadSourcesInEffect();
   PrintSourcesReport(inEffect.report);
-  if (check) return CheckTable(context.out, inEffect.overrides);
+  if (request->check) return CheckTable(context.out, inEffect.overrides, request->bound);
   PrintTable(context.out, inEffect.overrides);
   return kSuccess;
 }
 
-const CommandRegistrar kSources{{"sources", "[--check]", RunSources}};
+const CommandRegistrar kSources{{"sources", "[--check [--within SECONDS]]", RunSources}};
 
 }  // namespace
 }  // namespace orvanta::cli

@@ -1,7 +1,10 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 
 #include "cli/cli_command.h"
+#include "cli/person_text.h"
 #include "subscriptions/subscription_file.h"
 #include "subscriptions/subscription_keywords.h"
 
@@ -14,10 +17,10 @@ int RunSubscriptions(CommandContext& context) {
   EnsureSubscriptionFolder(path);
   const SubscriptionKeywordList list = ReadSubscriptionKeywords(path);
   if (list.errorMessage) {
-    std::cerr << *list.errorMessage << "\n";
-    return 1;
+    std::cerr << ForReader(STDERR_FILENO, *list.errorMessage) << "\n";
+    return kFailure;
   }
-  for (const Text& keyword : list.keywords) context.out << keyword << "\n";
+  for (const Text& keyword : list.keywords) context.Tell(keyword);
   return kSuccess;
 }
 

@@ -1,9 +1,7 @@
 #include <filesystem>
-#include <ostream>
 
 #include "cli/cli_command.h"
-#include "cli/print_sources_report.h"
-#include "jobs/news_jobs.h"
+#include "cli/report_news_job.h"
 
 namespace orvanta::cli {
 namespace {
@@ -13,10 +11,7 @@ int RunTopic(CommandContext& context) {
   if (context.arguments.size() != 1) return kUsageError;
   std::error_code ignored;
   std::filesystem::create_directory("temp", ignored);
-  const NewsJobResult result = RunTopicNewsJob(context.arguments[0]);
-  PrintSourcesReport(result.sourcesReport);
-  if (result.message) context.out << *result.message << "\n";
-  return kSuccess;
+  return ReportNewsJob(context, RunTopicNewsJob(context.arguments[0]));
 }
 
 const CommandRegistrar kTopic{{"topic", "NUMBER", RunTopic}};

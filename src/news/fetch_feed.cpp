@@ -12,8 +12,8 @@ bool FeedIsUtf8(std::string_view address, std::string_view body) {
          ContainsBeyondStart(address, hosts::kGoogleNewsHostMark);
 }
 
-Text FetchFeed(const Text& address) {
-  Text feed = DownloadLines(address);
+Text FetchFeed(const Text& address, const DownloadLimits& limits) {
+  Text feed = DownloadLines(address, limits);
   if (FeedIsUtf8(address, feed)) Utf8ToLocal(feed);
   return feed;
 }

@@ -14,14 +14,14 @@ namespace {
 // The descriptor is wrapped so that it is closed however the conversion ends.
 class IconvHandle {
  public:
-  IconvHandle(const char* to, const char* from) : handle_(iconv_open(to, from)) {
-    if (handle_ == reinterpret_cast<iconv_t>(-1))
-      throw std::runtime_error("iconv cannot convert between UTF-8 and CP936");
+  IconvHandle(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
+  ~IconvHandle() {
+    if (*this) iconv_close(handle_);
   }
-  ~IconvHandle() { iconv_close(handle_); }
   IconvHandle(const IconvHandle&) = delete;
   IconvHandle& operator=(const IconvHandle&) = delete;
 
+  explicit operator bool() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
   iconv_t get() const { return handle_; }
 
  private:
@@ -106,16 +106,28 @@ Text Convert(iconv_t handle, std::string_view text,
   return out;
 }
 
+// Both conversions between UTF-8 and code page 936 are part of the platform.
+iconv_t Required(const IconvHandle& handle) {
+  if (!handle) throw std::runtime_error("iconv cannot convert between UTF-8 and CP936");
+  return handle.get();
+}
+
 }  // namespace
 
 void Utf8ToLocal(Text& text) {
   thread_local IconvHandle handle("CP936", "UTF-8");
-  text = Convert(handle.get(), text, Utf8UnitLength);
+  text = Convert(Required(handle), text, Utf8UnitLength);
 }
 
 void LocalToUtf8(Text& text) {
   thread_local IconvHandle handle("UTF-8", "CP936");
-  text = Convert(handle.get(), text, Cp936UnitLength);
+  text = Convert(Required(handle), text, Cp936UnitLength);
+}
+
+std::optional<Text> LocalToEncoding(std::string_view text, const char* encoding) {
+  const IconvHandle handle(encoding, "CP936");
+  if (!handle) return std::nullopt;
+  return Convert(handle.get(), text, Cp936UnitLength);
 }
 
 Text Gbk(std::string_view utf8) {

@@ -1,4 +1,4 @@
-// Conversions between UTF-8 and code page 936.
+// Conversions between code page 936 and UTF-8 or another encoding.
 #pragma once
 
 #include <optional>
@@ -12,6 +12,9 @@ namespace orvanta {
 void Utf8ToLocal(Text& text);
 // Bytes that are not code page 936 become "?".
 void LocalToUtf8(Text& text);
+// Code page 936 in an encoding that iconv names, characters it lacks as "?"; nothing when
+// iconv knows no such encoding.
+std::optional<Text> LocalToEncoding(std::string_view text, const char* encoding);
 
 // The code-page-936 form of UTF-8 text, or nothing when it is not UTF-8 that code page 936
 // can hold whole: a line of a user's file must not quietly turn into question marks.

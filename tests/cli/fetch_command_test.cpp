@@ -15,7 +15,7 @@ TEST(FetchCommand, WritesTheJoinedConvertedBodyAndNothingForADeadAddress) {
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out, "<?xml encoding=\"utf-8\"?>\r\n<t>\xCC\xE5\xD3\xFD</t>\r\n");
   const auto dead = RunCli({"fetch", "http://name.invalid/"});
-  EXPECT_EQ(dead.status, 0);
+  EXPECT_EQ(dead.status, 1);
   EXPECT_EQ(dead.out, "");
 }
 

@@ -58,8 +58,13 @@ TEST_F(SourcesCommandTest, ListsTheBuiltInTableInUtf8) {
       "\thttp://rss.soso.com/rss?tag=1&src=-10&ofmt=xml&kd=n&full=1&w={keyword}"
       "\thttp://news.google.com/news?pz=1&cf=all&ned=cn&hl=zh-CN&q={keyword}&output=rss"
       "\tbuilt-in");
-  EXPECT_EQ(RunCli({"sources", "--chek"}).status, 2);
-  EXPECT_EQ(RunCli({"sources", "--check", "x"}).status, 2);
+  const std::vector<std::string> wrong[] = {
+      {"sources", "--chek"},       {"sources", "--check", "x"},
+      {"sources", "--check", "--within"}, {"sources", "--check", "--within", "0"},
+      {"sources", "--check", "--within", "1s"}, {"sources", "--within", "5"},
+      {"sources", "--check", "--within", "5", "x"}};
+  for (const auto& arguments : wrong)
+    EXPECT_EQ(RunCli(arguments).status, 2) << ::testing::PrintToString(arguments);
 }
 
 TEST_F(SourcesCommandTest, ShowsTheFilesRowsAndReportsItsBadLinesOnStandardError) {
@@ -111,6 +116,35 @@ TEST_F(SourcesCommandTest, CheckFetchesEveryDistinctAddressAndMarksTheDeadOnesFa
       << "the keyword feeds with a keyword";
   const std::string total = std::to_string(lines.size());
   EXPECT_TRUE(result.err.ends_with("checked " + total + " of " + total + " feeds\n")) << result.err;
+}
+
+// Eleven feeds that trickle a byte every half second would hold the check for two minutes.
+TEST_F(SourcesCommandTest, CheckEndsWithinItsBoundAndSaysWhatItCutShort) {
+  LoopbackServer server;
+  orvanta::testing::ProxyEnvironment proxy(server.Address(""));
+  server.ServeFixture("rss.example", "/a.xml", "news_pages/baidu_sports_4_items.xml");
+  std::string rows = "1\thttp://rss.example/a.xml";
+  std::vector<std::string> trickling;
+  for (int k = 1; k <= 11; ++k) {
+    trickling.push_back("http://slow.example/" + std::to_string(k) + ".xml");
+    server.Trickle("slow.example", "/" + std::to_string(k) + ".xml");
+    rows += (k == 6 ? "\n2\t" : "\t") + trickling.back();
+  }
+  config.Write("orvanta/sources", rows + "\n");
+  const auto result = RunCli({"sources", "--check", "--within", "5"});
+  ASSERT_FALSE(result.timedOut);
+  EXPECT_EQ(result.status, 1);
+  const auto lines = Lines(result.out);
+  ASSERT_GT(lines.size(), 12u);
+  EXPECT_EQ(lines[0], "ok 4\thttp://rss.example/a.xml");
+  for (std::size_t k = 0; k < trickling.size(); ++k)
+    EXPECT_EQ(lines[k + 1], "failed\t" + trickling[k]);
+  const std::string total = std::to_string(lines.size());
+  EXPECT_NE(result.err.find("checked " + total + " of " + total + " feeds\n" +
+                            std::to_string(lines.size() - 1) +
+                            " feeds had not answered when the check's 5 s were up"),
+            std::string::npos)
+      << result.err;
 }
 
 }  // namespace

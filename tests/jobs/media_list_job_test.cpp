@@ -105,7 +105,7 @@ TEST_F(MediaListCommandTest, WritesEachListIntoScFromItsThreeSites) {
 TEST_F(MediaListCommandTest, PrintsTheMessageOfADeadFirstSiteAndRefusesOtherKinds) {
   server.Serve("music.soso.com", "/index.html", "");
   const auto failed = RunCli({"media-list", "music"}, "", folder.Path());
-  EXPECT_EQ(failed.status, 0);
+  EXPECT_EQ(failed.status, 1);
   EXPECT_EQ(failed.out, Gbk("打开目标地址出错，请检查网络连接状况") + "\n");
   EXPECT_EQ(folder.Read("sc/~astq3339683"), BuildMediaListFailureMarkup());
   EXPECT_EQ(RunCli({"media-list", "movies"}, "", folder.Path()).status, 2);

@@ -164,7 +164,9 @@ TEST_F(TopicNewsJobTest, CliWritesThePagesIntoTheCurrentDirectoryOrPrintsTheMess
   EXPECT_EQ(written.out, "");
   EXPECT_TRUE(directory.Has("temp/~astq22265291"));
   EXPECT_TRUE(directory.Has("temp/~astq22265292"));
-  EXPECT_EQ(RunCli({"topic", "55"}).out, Gbk("打开目标地址出错，请检查网络连接状况") + "\n");
+  const auto unknown = RunCli({"topic", "55"});
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_EQ(unknown.out, Gbk("打开目标地址出错，请检查网络连接状况") + "\n");
 }
 
 // A user's sources file in a config folder of the test's own.

@@ -67,5 +67,31 @@ TEST(CheckFeeds, FetchesEightAtOnce) {
   for (const FeedCheck& check : checks) EXPECT_EQ(check.items, 1);
 }
 
+// Two workers finish at once and eight trickling feeds take all of them until the bound: the
+// one left over is never fetched. Without the bound the check would last two minutes.
+TEST(CheckFeeds, EndsWithinItsBoundAndTellsWhatItCutShort) {
+  std::string dead;
+  {
+    LoopbackServer gone;
+    dead = gone.Address("/dead.xml");
+  }
+  LoopbackServer server;
+  server.ServeFixture("", "/rss.xml", "news_pages/baidu_sports_4_items.xml");
+  server.Trickle("", "/slow.xml");
+  TextArray addresses = {server.Address("/rss.xml"), dead};
+  addresses.resize(2 + kConcurrentFeedChecks + 1, server.Address("/slow.xml"));
+  const auto checks = CheckFeeds(addresses, nullptr, std::chrono::seconds(3));
+  ASSERT_EQ(checks.size(), addresses.size());
+  EXPECT_EQ(checks[0].items, 4);
+  EXPECT_FALSE(checks[0].cutShort);
+  EXPECT_EQ(checks[1].items, std::nullopt);
+  EXPECT_FALSE(checks[1].cutShort) << "refused at once: failed for a reason of its own";
+  for (std::size_t k = 2; k < checks.size(); ++k) {
+    EXPECT_EQ(checks[k].items, std::nullopt) << k;
+    EXPECT_TRUE(checks[k].cutShort) << k;
+  }
+  EXPECT_EQ(server.Hits("127.0.0.1", "/slow.xml"), kConcurrentFeedChecks);
+}
+
 }  // namespace
 }  // namespace orvanta

@@ -60,6 +60,22 @@ void LoopbackServer::ServeFixture(const std::string& host, const std::string& ta
   Serve(host, target, ReadFixture(name));
 }
 
+void LoopbackServer::Trickle(const std::string& host, const std::string& target,
+                             std::chrono::milliseconds interval) {
+  const int bytes = static_cast<int>(std::chrono::minutes(1) / interval);
+  Route(host, target, [interval, bytes](const httplib::Request&, httplib::Response& response) {
+    response.set_chunked_content_provider(
+        "text/xml", [interval, bytes, sent = 0](std::size_t, httplib::DataSink& sink) mutable {
+          std::this_thread::sleep_for(interval);
+          if (++sent > bytes) {
+            sink.done();
+            return true;
+          }
+          return sink.write(" ", 1);  // false once the client has gone
+        });
+  });
+}
+
 int LoopbackServer::Hits(const std::string& host, const std::string& target) {
   std::lock_guard<std::mutex> lock(mutex_);
   return hits_[Key(host, target)];

@@ -3,6 +3,7 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -32,6 +33,10 @@ class LoopbackServer {
              std::string contentType = "text/xml", int status = 200);
   // Serves the bytes of a file under tests/fixtures.
   void ServeFixture(const std::string& host, const std::string& target, const std::string& name);
+  // Answers with a body that comes one byte every interval, for about a minute: never a
+  // stall, so only a bound on the whole transfer ends it early.
+  void Trickle(const std::string& host, const std::string& target,
+               std::chrono::milliseconds interval = std::chrono::milliseconds(500));
 
   // Number of requests seen for host + target.
   int Hits(const std::string& host, const std::string& target);

@@ -21,4 +21,13 @@ CliResult RunCli(const std::vector<std::string>& arguments, const std::string& i
                  const std::string& workingDirectory = "",
                  std::chrono::milliseconds bound = std::chrono::seconds(60));
 
+enum class TerminalStream { kStandardOutput, kStandardError };
+
+// The same with one output stream on a pseudo-terminal, as when a person runs it, and the
+// other on a pipe. The terminal passes bytes through as written (no CR added before a line
+// feed), so that they compare with a pipe's.
+CliResult RunCliOnTerminal(const std::vector<std::string>& arguments, TerminalStream terminal,
+                           const std::string& workingDirectory = "",
+                           std::chrono::milliseconds bound = std::chrono::seconds(60));
+
 }  // namespace orvanta::testing
