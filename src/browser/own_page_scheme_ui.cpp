@@ -2,7 +2,9 @@
 
 #include <webkit2/webkit2.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "browser/browser_address.h"
 #include "files/read_file.h"
@@ -17,14 +19,25 @@ void Refuse(WebKitURISchemeRequest* request) {
   g_error_free(error);
 }
 
+// The page file's bytes: never through a link put into "sc" or "temp" (it would serve any
+// file of the user's to the page's scripts), and never more than a page can be.
+std::optional<std::string> ReadOwnPage(const std::string& path) {
+  const std::string folder = CurrentDirectory();
+  if (!IsOwnPageFile(path, folder)) return std::nullopt;
+  std::string below = path.substr(folder.size());
+  if (!below.empty() && below[0] == '/') below.erase(0, 1);
+  FileRead read = ReadRegularFileBelow(folder, below, kOwnPageFileLimit + 1);
+  if (!read.bytes || read.bytes->size() > kOwnPageFileLimit) return std::nullopt;
+  return std::move(read.bytes);
+}
+
 // Runs on the window thread; page files are small and read without blocking.
 void ServeOwnPage(WebKitURISchemeRequest* request, gpointer) {
-  const std::string path = OwnPagePath(webkit_uri_scheme_request_get_uri(request));
-  if (!IsOwnPageFile(path, CurrentDirectory())) return Refuse(request);
-  FileRead read = ReadRegularFile(path);
-  if (!read.bytes) return Refuse(request);
-  const auto length = static_cast<gint64>(read.bytes->size());
-  auto* held = new std::string(std::move(*read.bytes));
+  std::optional<std::string> page =
+      ReadOwnPage(OwnPagePath(webkit_uri_scheme_request_get_uri(request)));
+  if (!page) return Refuse(request);
+  const auto length = static_cast<gint64>(page->size());
+  auto* held = new std::string(std::move(*page));
   GBytes* bytes = g_bytes_new_with_free_func(held->data(), held->size(),
                                              [](gpointer text) { delete static_cast<std::string*>(text); },
                                              held);

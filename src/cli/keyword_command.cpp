@@ -16,7 +16,7 @@ int RunKeyword(CommandContext& context) {
   const NewsJobResult result = RunKeywordNewsJob(context.arguments[0]);
   PrintSourcesReport(result.sourcesReport);
   if (result.message) context.out << *result.message << "\n";
-  return kSuccess;
+  return result.writeFailed ? 1 : kSuccess;
 }
 
 const CommandRegistrar kKeyword{{"keyword", "KEYWORD", RunKeyword}};

@@ -14,7 +14,7 @@ int RunNews(CommandContext& context) {
   for (std::size_t slot = 0; slot + 2 < arguments.size(); ++slot) slots[slot] = arguments[slot + 2];
   const NewsBuildResult result = BuildNewsPages(slots, arguments[0], arguments[1]);
   if (result.message) context.out << *result.message << "\n";
-  return kSuccess;
+  return result.writeFailed ? 1 : kSuccess;
 }
 
 const CommandRegistrar kNews{

@@ -16,7 +16,7 @@ int RunTopic(CommandContext& context) {
   const NewsJobResult result = RunTopicNewsJob(context.arguments[0]);
   PrintSourcesReport(result.sourcesReport);
   if (result.message) context.out << *result.message << "\n";
-  return kSuccess;
+  return result.writeFailed ? 1 : kSuccess;
 }
 
 const CommandRegistrar kTopic{{"topic", "NUMBER", RunTopic}};
