@@ -12,6 +12,7 @@
 #include "browser/web_browser2_ui.h"
 #include "favorites/temp_folder.h"
 #include "pages/own_page_file.h"
+#include "pages/page_files.h"
 #include "support/ui_test_support.h"
 
 namespace orvanta {
@@ -92,6 +93,32 @@ TEST_F(OwnPageScheme, ServesOwnPagesButNoLinkOutOfTheirFoldersNorAFileTooLargeTo
     SCOPED_TRACE(row.what);
     EXPECT_EQ(ReadFromThePage(row.address), row.read);
   }
+}
+
+// As if a feed's script had slipped through the markup filter into a page of the program's.
+TEST_F(OwnPageScheme, RunsNoScriptButTheBuildersOwn) {
+  std::ofstream("sc/hostile")
+      << "<html><head><title>calm</title></head><body>"
+         "<script>document.title='inline ran';</script>"
+         "<img src='missing' onerror=\"document.title='handler ran';\">"
+         "<a id='j' href=\"javascript:document.title='link ran';\">j</a>"
+         "<script src='http://127.0.0.1:9/x.js'></script>"
+         "<script type=text/javascript>function jd(){}</script></body></html>";
+  browser_->Navigate(LocalFullName("sc/hostile"));
+  ASSERT_TRUE(WaitFor([&] { return Script("document.readyState") == "complete" &&
+                                   Script("document.title") != ""; }));
+  Script("document.getElementById('j').click(); 1");
+  WaitFor([&] { return Script("document.title") != "calm"; }, 1000);
+  EXPECT_EQ(Script("document.title"), "calm");
+  // The start page's own scripts and handlers still run.
+  std::ofstream("sc/jz1", std::ios::binary) << StartPageText();
+  browser_->Navigate(LocalFullName("sc/jz1"));
+  ASSERT_TRUE(WaitFor([&] { return Script("typeof dk") == "function"; }));
+  Script("document.getElementById('Text1').value = 'abc';"
+         "document.getElementById('sa').dispatchEvent(new MouseEvent('mousemove')); 1");
+  EXPECT_TRUE(WaitFor([&] {
+    return Script("document.getElementById('sa').getAttribute('href')").StartsWith("http://ss/#abc#");
+  }));
 }
 
 }  // namespace
