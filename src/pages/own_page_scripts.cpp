@@ -135,7 +135,8 @@ const PageScripts& OwnPageScripts() {
                              LoadingPageText(), HelpPageText(), NewsPageForScripts(),
                              BuildMediaListMarkup(Text()), BuildMediaListFailureMarkup()})
       CollectPageScripts(page, found);
-    for (int advert = 1; advert <= 4; ++advert) CollectPageScripts(BuildAdvertScript(advert), found);
+    for (int advert = 1; advert <= 4; ++advert)
+      CollectPageScripts(BuildAdvertScript(advert), found);
     return found;
   }();
   return scripts;
