@@ -6,7 +6,6 @@
 
 #include "pages/own_page_file.h"
 #include "text/percent_escape.h"
-#include "text/punycode.h"
 
 namespace orvanta {
 namespace {
@@ -56,79 +55,6 @@ int EscapedByteAt(std::string_view text, std::size_t position) {
   if (position + 2 >= text.size() || text[position] != '%') return -1;
   const int high = HexValue(text[position + 1]), low = HexValue(text[position + 2]);
   return high < 0 || low < 0 ? -1 : high * 16 + low;
-}
-
-// The length of the UTF-8 character that bytes begin with, or 0 when they do not begin one.
-std::size_t Utf8CharacterLength(const std::vector<unsigned char>& bytes, std::size_t first) {
-  const unsigned char lead = bytes[first];
-  std::size_t length = 0;
-  unsigned low = 0x80, high = 0xBF;  // bounds of the second byte
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-  else if (lead == 0xE0) length = 3, low = 0xA0;
-  else if (lead == 0xED) length = 3, high = 0x9F;  // no surrogates
-  else if (lead >= 0xE1 && lead <= 0xEF) length = 3;
-  else if (lead == 0xF0) length = 4, low = 0x90;
-  else if (lead >= 0xF1 && lead <= 0xF3) length = 4;
-  else if (lead == 0xF4) length = 4, high = 0x8F;
-  if (length == 0 || first + length > bytes.size()) return 0;
-  if (bytes[first + 1] < low || bytes[first + 1] > high) return 0;
-  for (std::size_t i = first + 2; i < first + length; ++i)
-    if (bytes[i] < 0x80 || bytes[i] > 0xBF) return 0;
-  return length;
-}
-
-// A run of escapes: those that spell UTF-8 characters become the characters; ASCII escapes
-// ("%2F", "%20") keep their meaning and stay escaped.
-std::string ReadableRun(std::string_view run) {
-  std::vector<unsigned char> bytes;
-  for (std::size_t i = 0; i < run.size(); i += 3)
-    bytes.push_back(static_cast<unsigned char>(EscapedByteAt(run, i)));
-  std::string out;
-  for (std::size_t i = 0; i < bytes.size();) {
-    const std::size_t length = bytes[i] >= 0x80 ? Utf8CharacterLength(bytes, i) : 0;
-    if (length == 0) {
-      out.append(run.substr(i * 3, 3));
-      ++i;
-      continue;
-    }
-    out.append(reinterpret_cast<const char*>(&bytes[i]), length);
-    i += length;
-  }
-  return out;
-}
-
-std::string ReadableEscapes(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size();) {
-    std::size_t end = i;
-    while (EscapedByteAt(text, end) >= 0) end += 3;
-    if (end == i) {
-      out += text[i++];
-      continue;
-    }
-    out += ReadableRun(text.substr(i, end - i));
-    i = end;
-  }
-  return out;
-}
-
-std::string ReadableHost(std::string_view host) {
-  std::string out;
-  std::size_t start = 0;
-  while (start <= host.size()) {
-    const std::size_t dot = std::min(host.find('.', start), host.size());
-    const std::string_view label = host.substr(start, dot - start);
-    const bool encoded = label.size() > 4 && (label[0] == 'x' || label[0] == 'X') &&
-                         (label[1] == 'n' || label[1] == 'N') && label[2] == '-' &&
-                         label[3] == '-';
-    const std::optional<std::string> decoded =
-        encoded ? DecodePunycode(label.substr(4)) : std::nullopt;
-    out += decoded ? std::string_view(*decoded) : label;
-    if (dot == host.size()) break;
-    out += '.';
-    start = dot + 1;
-  }
-  return out;
 }
 
 }  // namespace
@@ -182,25 +108,6 @@ Text AddressToUrl(std::string_view address) {
 std::string TypedAddressToUrl(std::string_view typed) {
   if (!typed.empty() && typed[0] == '/') return AddressToUrl(typed);
   return (HasScheme(typed) ? "" : "http://") + std::string(typed);
-}
-
-std::string ReadableAddress(std::string_view url) {
-  const std::size_t schemeEnd = url.find("://");
-  if (schemeEnd == std::string_view::npos) return ReadableEscapes(url);
-  const std::size_t hostStart = schemeEnd + 3;
-  const std::size_t hostEnd = std::min(url.find_first_of("/?#", hostStart), url.size());
-  std::string_view authority = url.substr(hostStart, hostEnd - hostStart);
-  const std::size_t at = authority.rfind('@');
-  const std::string_view user = at == std::string_view::npos ? "" : authority.substr(0, at + 1);
-  authority.remove_prefix(user.size());
-  const std::size_t colon = authority.rfind(':');
-  const std::size_t bracket = authority.rfind(']');  // an IPv6 address holds colons too
-  const bool hasPort = colon != std::string_view::npos &&
-                       (bracket == std::string_view::npos || colon > bracket);
-  const std::string_view host = hasPort ? authority.substr(0, colon) : authority;
-  const std::string_view port = hasPort ? authority.substr(colon) : "";
-  return std::string(url.substr(0, hostStart)) + std::string(user) + ReadableHost(host) +
-         std::string(port) + ReadableEscapes(url.substr(hostEnd));
 }
 
 }  // namespace orvanta

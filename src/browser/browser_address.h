@@ -32,8 +32,4 @@ std::string TypedAddressToUrl(std::string_view typed);
 std::string OwnPageUrl(std::string_view path);
 std::string OwnPagePath(std::string_view url);
 
-// What the address box shows for a URL the engine reports (UTF-8): percent-escapes that
-// spell UTF-8 text and IDN host labels come back as the characters they stand for.
-std::string ReadableAddress(std::string_view url);
-
 }  // namespace orvanta

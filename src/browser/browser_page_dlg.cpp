@@ -8,12 +8,14 @@
 
 #include "browser/browser_address.h"
 #include "browser/browser_page_layout.h"
+#include "browser/readable_address_ui.h"
 #include "favorites/add_favorite_dlg.h"
 #include "favorites/favorite_messages.h"
 #include "favorites/favorite_path.h"
 #include "favorites/favorites_state.h"
 #include "favorites/favorites_tree_ui.h"
 #include "favorites/organize_favorites_dlg.h"
+#include "files/write_failure_message.h"
 #include "files/write_file.h"
 #include "gui/resource_images_ui.h"
 #include "gui/message_box_ui.h"
@@ -28,7 +30,6 @@
 #include "subscriptions/subscription_file.h"
 #include "subscriptions/subscription_keywords.h"
 #include "subscriptions/subscription_tree_ui.h"
-#include "text/code_page.h"
 
 namespace orvanta {
 namespace {
@@ -349,7 +350,7 @@ void CBrowserPageDlg::OrganizeFavorites() {
 
 void CBrowserPageDlg::ShowHelpPage() {
   if (!WriteFileAtomically(std::string(kHelpPageFile), HelpPageText(), Durability::kNoFlush)) {
-    ShowAppMessageBox(Gbk("无法写入文件 ") + Text(kHelpPageFile));
+    ShowAppMessageBox(WriteFailureMessage(std::string(kHelpPageFile)));
     return;
   }
   m_pBrowser->Navigate(LocalFullName(kHelpPageFile));

@@ -12,7 +12,7 @@ int RunNews(CommandContext& context) {
   for (std::size_t slot = 0; slot + 2 < arguments.size(); ++slot) slots[slot] = arguments[slot + 2];
   const NewsBuildResult result = BuildNewsPages(slots, arguments[0], arguments[1]);
   if (result.message) context.Tell(*result.message);
-  return result.pagesWritten > 0 ? kSuccess : kFailure;
+  return result.pagesWritten > 0 && !result.writeFailed ? kSuccess : kFailure;
 }
 
 const CommandRegistrar kNews{

@@ -10,7 +10,7 @@ namespace orvanta::cli {
 inline int ReportNewsJob(const CommandContext& context, const NewsJobResult& result) {
   PrintSourcesReport(result.sourcesReport);
   if (result.message) context.Tell(*result.message);
-  return result.firstPage.empty() ? kFailure : kSuccess;
+  return result.firstPage.empty() || result.writeFailed ? kFailure : kSuccess;
 }
 
 }  // namespace orvanta::cli

@@ -9,6 +9,7 @@
 #include "favorites/favorites_tree.h"
 #include "favorites/favorites_tree_ui.h"
 #include "favorites/organize_favorites.h"
+#include "files/write_failure_message.h"
 #include "gui/message_box_ui.h"
 
 namespace orvanta {
@@ -58,11 +59,11 @@ void CAddFavoriteDlg::OnOk(wxCommandEvent&) {
   }
   if (!IsShortcutName(name)) name += ".url";
   const std::string subfolder = ChosenSubfolder(*m_pFolder);
-  // A failed write reports nothing, as the desktop's own dialog does.
-  if (AddFavorite(m_strFavoritesFolder, subfolder, name, m_strAddress) ==
-      FavoriteOutcome::kDone) {
-    m_strShortcutPath = *JoinFavoritePath(m_strFavoritesFolder, subfolder, name);
-  }
+  const std::string path = *JoinFavoritePath(m_strFavoritesFolder, subfolder, name);
+  if (AddFavorite(m_strFavoritesFolder, subfolder, name, m_strAddress) == FavoriteOutcome::kDone)
+    m_strShortcutPath = path;
+  else
+    ShowAppMessageBox(WriteFailureMessage(path));  // a full disk, say: nothing was saved
   EndModal(wxID_OK);
 }
 

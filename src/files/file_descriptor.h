@@ -14,6 +14,14 @@ class FileDescriptor {
   }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+      if (descriptor_ >= 0) ::close(descriptor_);
+      descriptor_ = other.descriptor_;
+      other.descriptor_ = -1;
+    }
+    return *this;
+  }
 
   int get() const { return descriptor_; }
   // Closes now, so that a failing close can be seen.

@@ -5,11 +5,16 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string_view>
+#include <utility>
 
 #include "files/file_descriptor.h"
 
 namespace orvanta {
 namespace {
+
+// O_NONBLOCK keeps a pipe without a writer from holding the open itself.
+constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
 FileRead Failed(FileReadFailure failure) {
   FileRead read;
@@ -17,15 +22,18 @@ FileRead Failed(FileReadFailure failure) {
   return read;
 }
 
-}  // namespace
+FileRead FailedOpen(int error) {
+  if (error == ENOENT) return Failed(FileReadFailure::kMissing);
+  // What O_NOFOLLOW refuses is a link, and a link is not a file of ours.
+  if (error == ELOOP || error == ENOTDIR) return Failed(FileReadFailure::kNotAFile);
+  return Failed(FileReadFailure::kUnreadable);
+}
 
-FileRead ReadRegularFile(const std::string& path, std::size_t limit) {
-  if (path.empty() || path.find('\0') != std::string::npos)
-    return Failed(FileReadFailure::kUnreadable);
-  // O_NONBLOCK keeps a pipe without a writer from holding the open itself.
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (file.get() < 0)
-    return Failed(errno == ENOENT ? FileReadFailure::kMissing : FileReadFailure::kUnreadable);
+bool ValidPath(const std::string& path) {
+  return !path.empty() && path.find('\0') == std::string::npos;
+}
+
+FileRead ReadOpened(const FileDescriptor& file, std::size_t limit) {
   struct stat status {};
   if (::fstat(file.get(), &status) != 0) return Failed(FileReadFailure::kUnreadable);
   if (!S_ISREG(status.st_mode)) return Failed(FileReadFailure::kNotAFile);
@@ -45,6 +53,39 @@ FileRead ReadRegularFile(const std::string& path, std::size_t limit) {
   }
   bytes.resize(have);
   return FileRead{std::move(bytes), FileReadFailure::kUnreadable};
+}
+
+}  // namespace
+
+FileRead ReadRegularFile(const std::string& path, std::size_t limit) {
+  if (!ValidPath(path)) return Failed(FileReadFailure::kUnreadable);
+  FileDescriptor file(::open(path.c_str(), kReadFlags));
+  if (file.get() < 0) return FailedOpen(errno);
+  return ReadOpened(file, limit);
+}
+
+FileRead ReadRegularFileBelow(const std::string& folder, const std::string& relativePath,
+                              std::size_t limit) {
+  if (!ValidPath(folder) || !ValidPath(relativePath) || relativePath[0] == '/')
+    return Failed(FileReadFailure::kUnreadable);
+  FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (directory.get() < 0) return FailedOpen(errno);
+  // One component at a time, each opened without following a link.
+  std::string_view rest = relativePath;
+  while (true) {
+    const std::size_t slash = rest.find('/');
+    const std::string component(rest.substr(0, slash));
+    if (component.empty() || component == "." || component == "..")
+      return Failed(FileReadFailure::kUnreadable);
+    const bool last = slash == std::string_view::npos;
+    const int flags = last ? kReadFlags | O_NOFOLLOW
+                           : O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    FileDescriptor next(::openat(directory.get(), component.c_str(), flags));
+    if (next.get() < 0) return FailedOpen(errno);
+    if (last) return ReadOpened(next, limit);
+    directory = std::move(next);
+    rest.remove_prefix(slash + 1);
+  }
 }
 
 }  // namespace orvanta

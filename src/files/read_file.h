@@ -25,4 +25,10 @@ struct FileRead {
 FileRead ReadRegularFile(const std::string& path,
                          std::size_t limit = std::numeric_limits<std::size_t>::max());
 
+// The same for the file at relativePath below folder, where no component of relativePath may
+// be a symbolic link or "..": a link put into the program's own folders cannot lead a reader
+// to a file elsewhere. Such a link counts as kNotAFile.
+FileRead ReadRegularFileBelow(const std::string& folder, const std::string& relativePath,
+                              std::size_t limit);
+
 }  // namespace orvanta

@@ -28,13 +28,24 @@ bool Flushed(int descriptor, Durability durability) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view text, Durability durability) {
-  const std::string temporary = TemporaryNameFor(path);
+std::optional<std::string> WriteTemporaryBeside(const std::string& path, std::string_view text,
+                                                Durability durability) {
+  std::string temporary = TemporaryNameFor(path);
   FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
-  if (file.get() < 0) return false;
+  if (file.get() < 0) return std::nullopt;
   const bool written = WriteWhole(file.get(), text) && Flushed(file.get(), durability);
-  if (!file.Close() || !written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+  if (!file.Close() || !written) {
     std::remove(temporary.c_str());
+    return std::nullopt;
+  }
+  return temporary;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view text, Durability durability) {
+  const std::optional<std::string> temporary = WriteTemporaryBeside(path, text, durability);
+  if (!temporary) return false;
+  if (std::rename(temporary->c_str(), path.c_str()) != 0) {
+    std::remove(temporary->c_str());
     return false;
   }
   return true;

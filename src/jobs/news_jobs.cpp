@@ -28,7 +28,7 @@ NewsJobResult Finish(const NewsBuildResult& build, const Text& baseName,
                      std::optional<Text> sourcesReport) {
   // A build that wrote nothing leaves nothing to show: never an older page of the same name.
   return NewsJobResult{build.pagesWritten > 0 ? baseName + "1" : Text(), build.message,
-                       std::move(sourcesReport)};
+                       std::move(sourcesReport), build.writeFailed};
 }
 
 Text EscapedKeyword(const Text& keyword, KeywordEncoding encoding) {

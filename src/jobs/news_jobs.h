@@ -25,8 +25,9 @@ std::array<Text, 5> KeywordNewsSources(const Text& keyword, const SourceOverride
 
 struct NewsJobResult {
   Text firstPage;                // relative name of the first page written; empty when none was
-  std::optional<Text> message;   // the download error to show first, when there is one
+  std::optional<Text> message;   // the download error or the write failure to show
   std::optional<Text> sourcesReport;  // what the sources file got wrong, shown before all else
+  bool writeFailed = false;      // a page could not be written
 };
 
 // Looks the topic or region number up and builds its pages under baseName.

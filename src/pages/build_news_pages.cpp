@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "files/stale_temporaries.h"
-#include "files/write_file.h"
+#include "files/staged_files.h"
+#include "files/write_failure_message.h"
 #include "net/download_error_message.h"
 #include "news/fetch_feed.h"
 #include "news/parse_feed.h"
@@ -66,6 +67,13 @@ FeedTexts FetchSlots(const NewsFeedSlots& slots, const FeedProgressSink& progres
   }
   for (auto& fetcher : fetchers) fetcher.join();
   return feeds;
+}
+
+NewsBuildResult WriteFailed(const Text& page) {
+  NewsBuildResult result;
+  result.message = WriteFailureMessage(page);
+  result.writeFailed = true;
+  return result;
 }
 
 }  // namespace
@@ -152,21 +160,25 @@ Text RenderNewsPage(const NewsItemStore& store, int page, int pages, const Text&
   return text;
 }
 
-int WriteNewsPages(const NewsItemStore& store, const Text& baseName, const Text& title) {
+NewsBuildResult WriteNewsPages(const NewsItemStore& store, const Text& baseName,
+                               const Text& title) {
+  NewsBuildResult result;
   const int pages = NewsPageCount(static_cast<int>(store.titles.size()));
-  if (pages == 0) return 0;
+  if (pages == 0) return result;
   // Equal on every page, so built once.
   const Text links = SubscribeLinks(title);
   const Text head = BuildNewsPageHead(title);
   const Text advert = BuildAdvertScript(1);
-  int written = 0;
+  StagedFiles staged;
   for (int page = 1; page <= pages; ++page) {
+    const Text name = baseName + std::to_string(page);
     const Text text = RenderNewsPage(store, page, pages, baseName, links, head, advert);
     // Pages can be built again at any time: they do not wait for the disk.
-    if (!WriteFileAtomically(baseName + std::to_string(page), text, Durability::kNoFlush)) break;
-    ++written;
+    if (!staged.Stage(name, text, Durability::kNoFlush)) return WriteFailed(name);
   }
-  return written;
+  if (!staged.PutInPlace()) return WriteFailed(baseName + "1");
+  result.pagesWritten = pages;
+  return result;
 }
 
 NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName,
@@ -187,7 +199,7 @@ NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName,
       Text().swap(feeds[slot]);  // a parsed feed is not needed any more
     }
     RemoveStaleTemporariesBeside(baseName);
-    result.pagesWritten = WriteNewsPages(store, baseName, title);
+    result = WriteNewsPages(store, baseName, title);
   } catch (const std::exception&) {
     // Out of memory or the like: the build ends quietly with what it wrote.
   }

@@ -16,10 +16,12 @@ inline constexpr int kNewsItemsPerPage = 10;
 inline constexpr int kMaxNewsItems = 1000;
 
 struct NewsBuildResult {
-  // The download-error text the user must see (code page 936); set only when slot 1 failed,
-  // and then no file was written. Showing it is the window side's business.
+  // The text the user must see (code page 936), and then no page was written: the download
+  // error when slot 1 failed, the write failure when a page could not be written. Showing
+  // it is the window side's business.
   std::optional<Text> message;
   int pagesWritten = 0;
+  bool writeFailed = false;
 };
 
 // Fetches the slots concurrently, merges their items in slot order and writes the pages
@@ -37,8 +39,10 @@ int NewsPageCount(int total);
 // The items of page (counted from 1), perPage a page, in store order.
 Text PageItems(const NewsItemStore& store, int page, int perPage);
 
-// Writes the pages of a filled store; stops quietly at the first file that cannot be written.
-int WriteNewsPages(const NewsItemStore& store, const Text& baseName, const Text& title);
+// Writes the pages of a filled store, all of them or, when one cannot be written, none: the
+// pages of an earlier build stay as they were, and the result carries the write failure.
+NewsBuildResult WriteNewsPages(const NewsItemStore& store, const Text& baseName,
+                               const Text& title);
 
 // The text of one page of a filled store; head and advert are built by the caller once.
 Text RenderNewsPage(const NewsItemStore& store, int page, int pages, const Text& baseName,

@@ -13,6 +13,7 @@
 
 #include "browser/browser_address.h"
 #include "files/stale_temporaries.h"
+#include "files/write_failure_message.h"
 #include "files/write_file.h"
 #include "gui/resource_images_ui.h"
 #include "gui/message_box_ui.h"
@@ -38,7 +39,7 @@ bool FileExists(std::string_view name) {
 // caller then does not navigate.
 bool WritePageFile(std::string_view name, const Text& text) {
   if (WriteFileAtomically(std::string(name), text, Durability::kNoFlush)) return true;
-  ShowAppMessageBox(Gbk("无法写入文件 ") + LocalFullName(name));
+  ShowAppMessageBox(WriteFailureMessage(std::string(name)));
   return false;
 }
 

@@ -22,6 +22,7 @@
 #include "search/resolve_search_link.h"
 #include "shell/browser_window_dlg.h"
 #include "shell/navigator_dlg.h"
+#include "support/file_size_limit.h"
 #include "support/loopback_server.h"
 #include "support/ui_test_support.h"
 #include "text/code_page.h"
@@ -203,6 +204,20 @@ TEST_F(PageRoad, AFailedJobReturnsToThePageTheUserCameFrom) {
   WaitFor([] { return false; }, 500);
   EXPECT_TRUE(ShowsFile(page(), "/sc/jz1"));
   EXPECT_EQ(PageScript(page(), "document.body.innerText").Find("old sports"), wxNOT_FOUND);
+}
+
+TEST_F(PageRoad, ANewsPageOnAFullDiskSaysSoAndReturnsToThePageTheUserCameFrom) {
+  server_.Serve(std::string(hosts::kBaiduNews), "/n?cmd=1&class=civilnews&tn=rss&sub=0", FeedOf(20));
+  {
+    testing::FileSizeLimit full(16);
+    testing::ClickPageElement(page(), LinkNamed("焦点"));
+    ASSERT_TRUE(WaitFor([&] { return !recorder_.shown().empty(); }, 30000));
+  }
+  EXPECT_EQ(recorder_.shown()[0].text,
+            wxString::FromUTF8(("无法写入文件 " + LocalFullName("temp/~astq22265291")).c_str()));
+  EXPECT_EQ(recorder_.shown()[0].caption, "Orvanta ");
+  ASSERT_TRUE(WaitFor([&] { return ShowsFile(page(), "/sc/jz1"); }, 10000));
+  EXPECT_FALSE(std::filesystem::exists("temp/~astq22265291"));
 }
 
 TEST_F(PageRoad, TypedAddressesWithChineseCharactersOpen) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "favorites/temp_folder.h"
 #include "files/write_file.h"
 #include "shell/navigator_dlg.h"
+#include "support/file_size_limit.h"
 #include "support/ui_test_support.h"
 #include "text/code_page.h"
 
@@ -215,6 +217,26 @@ TEST_F(FavoritesPage, AddWritesTheShortcutIntoTheChosenFolderAndRefusesEscapingN
   EXPECT_EQ(names, (std::vector<std::string>{"old.url", "新闻.url"}));
   EXPECT_FALSE(home_.Has("orvanta/evil.url"));
   EXPECT_FALSE(home_.Has("orvanta/Favorites/a"));
+}
+
+TEST_F(FavoritesPage, AddOnAFullDiskSaysItCouldNotWriteTheShortcut) {
+  testing::MessageRecorder recorder;
+  const Text page = testing::WriteLocalPage("titled.html", "<p>x</p>", "full");
+  this->page().Browser().Navigate(page);
+  ASSERT_TRUE(WaitFor([&] { return Loaded(page) && this->page().Browser().LocationName() == "full"; }));
+  WriteFavorite("News/old.url", "URL=http://old/");
+  WhenShown<CAddFavoriteDlg>([&](CAddFavoriteDlg& dialog) {
+    dialog.NameBox()->SetValue(U("新闻"));
+    dialog.FolderChoice()->SetStringSelection("News");
+    testing::FileSizeLimit full(8);
+    Press(&dialog, wxID_OK);
+  });
+  Press(&this->page(), CBrowserPageDlg::kAddFavoriteId);
+  ASSERT_EQ(recorder.shown().size(), 1u);
+  EXPECT_EQ(recorder.shown()[0].text, U("无法写入文件 ") + U((Favorites() + "/News/新闻.url").c_str()));
+  EXPECT_EQ(recorder.shown()[0].caption, "Orvanta ");
+  EXPECT_FALSE(home_.Has("orvanta/Favorites/News/新闻.url"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(Favorites() + "/News"), fs::directory_iterator()), 1);
 }
 
 TEST_F(FavoritesPage, ALongTitleIsProposedAsAShortNameOfWholeCharacters) {

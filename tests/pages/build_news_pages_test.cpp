@@ -8,6 +8,8 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <filesystem>
+#include <iterator>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -16,6 +18,7 @@
 
 #include "favorites/temp_folder.h"
 #include "pages/page_navigation.h"
+#include "support/file_size_limit.h"
 #include "support/loopback_server.h"
 #include "text/code_page.h"
 
@@ -148,15 +151,71 @@ TEST_F(BuildNewsPagesTest, EmptyFirstSlotGivesTheMessageAndNoFile) {
   }
 }
 
-TEST_F(BuildNewsPagesTest, EndsQuietlyWithoutItemsOrWithoutAWritableFolder) {
+TEST_F(BuildNewsPagesTest, EndsQuietlyWithoutItems) {
   server.Serve("", "/none", "<rss><channel></channel></rss>");
-  server.Serve("", "/one", Feed("one", 3));
-  for (const auto& [feed, base] : {std::pair{"/none", "b"}, std::pair{"/one", "missing/b"}}) {
-    const NewsBuildResult result =
-        BuildNewsPages({At(feed), "", "", "", "", ""}, folder.At(base), "T");
-    EXPECT_FALSE(result.message) << base;
-    EXPECT_EQ(result.pagesWritten, 0) << base;
-    EXPECT_FALSE(folder.Has(std::string(base) + "1"));
+  const NewsBuildResult result = BuildNewsPages({At("/none"), "", "", "", "", ""}, folder.At("b"), "T");
+  EXPECT_FALSE(result.message);
+  EXPECT_FALSE(result.writeFailed);
+  EXPECT_EQ(result.pagesWritten, 0);
+  EXPECT_FALSE(folder.Has("b1"));
+}
+
+// Every "bN" that a page of the folder links to, and whether it is there.
+std::vector<std::pair<std::string, bool>> LinkedPages(const testing::TempFolder& folder) {
+  std::vector<std::pair<std::string, bool>> linked;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    const std::string page = folder.Read(entry.path().filename().string());
+    for (std::size_t at = page.find("href='b"); at != std::string::npos;
+         at = page.find("href='b", at + 1)) {
+      const std::string name = page.substr(at + 6, page.find('\'', at + 6) - at - 6);
+      linked.emplace_back(name, folder.Has(name));
+    }
+  }
+  return linked;
+}
+
+// Twenty items: page 1 is small, page 2 carries long descriptions.
+std::string FeedWithALongSecondPage() {
+  std::string feed = "<rss><channel>";
+  for (int k = 1; k <= 20; ++k)
+    feed += "<item><title>n " + std::to_string(k) + "</title><link>http://x/" +
+            std::to_string(k) + "</link><description>" + std::string(k > 10 ? 20000 : 1, 'd') +
+            "</description></item>";
+  return feed + "</channel></rss>";
+}
+
+TEST_F(BuildNewsPagesTest, AFullDiskSaysSoAndLeavesTheEarlierPagesWhole) {
+  server.Serve("", "/old", Feed("old", 12));
+  server.Serve("", "/new", FeedWithALongSecondPage());
+  ASSERT_EQ(BuildNewsPages({At("/old"), "", "", "", "", ""}, folder.At("b"), "T").pagesWritten, 2);
+  const std::string before = folder.Read("b1");
+  struct Row {
+    const char* what;
+    std::string base;
+    rlim_t limit;
+    std::string unwritten;
+  };
+  const Row rows[] = {
+      {"the disk fills up at page 2", folder.At("b"), 64 * 1024, folder.At("b2")},
+      {"nothing fits", folder.At("b"), 16, folder.At("b1")},
+      {"no folder to write in", folder.At("missing/b"), RLIM_INFINITY, folder.At("missing/b1")},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    NewsBuildResult result;
+    {
+      testing::FileSizeLimit full(row.limit);
+      result = BuildNewsPages({At("/new"), "", "", "", "", ""}, row.base, "T");
+    }
+    ASSERT_TRUE(result.message);
+    EXPECT_EQ(*result.message, Gbk("无法写入文件 ") + row.unwritten);
+    EXPECT_TRUE(result.writeFailed);
+    EXPECT_EQ(result.pagesWritten, 0);
+    // The earlier build is still whole, and nothing half-written is left beside it.
+    EXPECT_EQ(folder.Read("b1"), before);
+    for (const auto& [name, there] : LinkedPages(folder)) EXPECT_TRUE(there) << name;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()), 2);
   }
 }
 
