@@ -22,7 +22,7 @@ using testing::WaitFor;
 
 class NoEvents : public CWebBrowser2Events {
  public:
-  void OnStatusTextChange(const Text&) override {}
+  void OnStatusTextChange(const Text&, bool) override {}
   void OnNewWindow2(CNewWindowRequest&) override {}
   void OnNavigateComplete2(const Text&) override {}
   void OnCommandStateChange(int, bool) override {}
