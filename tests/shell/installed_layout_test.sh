@@ -95,5 +95,15 @@ shell|HOME/data|HOME/data/orvanta
 home|relative/data|HOME/.local/share/orvanta
 CASES
 
+# Subscriptions that cannot be taken over do not keep the program from starting.
+home=$scratch/user-blocked
+mkdir -p "$home/sc" "$home/.local/share/orvanta"
+echo "keyword" >"$home/sc/jzxml"
+touch "$home/.local/share/orvanta/sc"
+(cd "$home" && env -i HOME="$home" PATH=/usr/bin:/bin "$launcher" 2>"$home/said")
+[ "$(cat "$home/ran-in" 2>/dev/null)" = "$home/.local/share/orvanta" ] ||
+  fail "blocked: the program did not start"
+grep -q "could not take over" "$home/said" || fail "blocked: nothing said"
+
 [ $failures -eq 0 ] || exit 1
 echo "installed layout: ok"
