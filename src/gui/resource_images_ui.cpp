@@ -9,14 +9,15 @@
 namespace orvanta {
 namespace {
 
-// Beside the program in the build tree; under share/orvanta once installed.
+// Beside the program in the build tree; once installed, in share/orvanta, which the build
+// names relative to the program's own folder.
 wxString ResourceFolder() {
   static const wxString folder = [] {
     const wxString programFolder =
         wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
     const wxString beside = programFolder + "/res";
     if (wxFileName::DirExists(beside)) return beside;
-    return programFolder + "/../share/orvanta/res";
+    return programFolder + "/" ORVANTA_RES_FROM_PROGRAM;
   }();
   return folder;
 }

@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "net/curl_handle.h"
+#include "net/desktop_proxy.h"
 
 namespace orvanta {
 namespace {
@@ -143,6 +144,10 @@ Text DownloadLines(std::string_view address, const DownloadLimits& limits) {
   curl_easy_setopt(handle, CURLOPT_USERAGENT, "Orvanta/1.0");
   curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendBody);
   curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
+  // The environment's proxy variables are curl's to read; without them the desktop's
+  // settings count, as they do for the web view.
+  if (!EnvironmentNamesProxy())
+    curl_easy_setopt(handle, CURLOPT_PROXY, DesktopProxyFor(prepared).c_str());
   if (curl_easy_perform(handle) != CURLE_OK || transfer.tooLarge) return Text();
   EndLastLine(transfer.lines);
   return std::move(transfer.lines);
