@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "pages/markup_escape.h"
+#include "text/markup_escape.h"
 #include "text/code_page.h"
 
 namespace orvanta::demo {

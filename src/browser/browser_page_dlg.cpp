@@ -178,9 +178,10 @@ void CBrowserPageDlg::ShowFindBar() {
 
 void CBrowserPageDlg::PlaceFindBar() {
   if (!m_pFindBar) return;
-  // The find box sits at the right end of the toolbar row, clear of the buttons.
-  const wxRect last = m_pButtons[7]->GetRect();
-  m_pFindBar->SetSize(std::max(last.GetRight() + 11, GetClientSize().x - 210), 3, 200, 24);
+  const wxSize size = GetClientSize();
+  const PageRect box = ComputeFindBoxRect(
+      ComputeBrowserPageLayout(size.x, size.y, m_bTreeShown == 1, true), size.x);
+  m_pFindBar->SetSize(box.x, box.y, box.width, box.height);
 }
 
 void CBrowserPageDlg::OnSize(wxSizeEvent& event) {
@@ -369,7 +370,7 @@ void CBrowserPageDlg::StopPage() {
   if (IsLoadingPageUrl(m_pBrowser->CurrentUrl())) {
     ++m_nLoadingTicket;
     m_pPendingFinish = nullptr;
-    m_pBrowser->GetWebView()->RunScriptAsync("clearInterval(t_id)");
+    m_pBrowser->RunPageScript("clearInterval(t_id)");
   }
   m_pBrowser->Stop();
 }

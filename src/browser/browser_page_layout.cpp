@@ -1,5 +1,7 @@
 #include "browser/browser_page_layout.h"
 
+#include <algorithm>
+
 namespace orvanta {
 
 BrowserPageLayout ComputeBrowserPageLayout(int width, int height, bool treeShown,
@@ -18,6 +20,18 @@ BrowserPageLayout ComputeBrowserPageLayout(int width, int height, bool treeShown
     x += kToolbarWidths[i];
   }
   return layout;
+}
+
+PageRect ComputeFindBoxRect(const BrowserPageLayout& layout, int width) {
+  constexpr int kWidth = 200, kHeight = 24, kMargin = 3;
+  const PageRect& last = layout.buttons.back();
+  const int inRow = width - kWidth - 10;
+  if (inRow >= last.x + last.width + 11) return {inRow, kMargin, kWidth, kHeight};
+  const PageRect& view = layout.browser;
+  const int boxWidth = std::clamp(view.width - 2 * kMargin, 0, kWidth);
+  const int boxHeight = std::clamp(view.height - 2 * kMargin, 0, kHeight);
+  return {view.x + std::max(view.width - boxWidth - kMargin, 0), view.y + kMargin, boxWidth,
+          boxHeight};
 }
 
 }  // namespace orvanta

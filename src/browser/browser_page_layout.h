@@ -30,4 +30,8 @@ struct BrowserPageLayout {
 BrowserPageLayout ComputeBrowserPageLayout(int width, int height, bool treeShown,
                                            bool afterSizeChange);
 
+// The find box: at the right end of the toolbar row where it fits there clear of the
+// buttons, else over the top right corner of the control; inside the page at every size.
+PageRect ComputeFindBoxRect(const BrowserPageLayout& layout, int width);
+
 }  // namespace orvanta

@@ -2,11 +2,12 @@
 
 #include <wx/app.h>
 #include <wx/filedlg.h>
-#include <wx/wfstream.h>
 
 #include <webkit2/webkit2.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 
 #include "browser/browser_address.h"
 #include "browser/download_name.h"
@@ -14,6 +15,8 @@
 #include "browser/own_page_scheme_ui.h"
 #include "browser/page_context_menu_ui.h"
 #include "browser/window_open_script.h"
+#include "browser/saved_page_name.h"
+#include "files/write_file.h"
 #include "gui/message_box_ui.h"
 #include "gui/widget_text_ui.h"
 #include "net/download_error_message.h"
@@ -105,6 +108,24 @@ gboolean OnNativeContextMenu(WebKitWebView*, WebKitContextMenu*, GdkEvent*,
   return TRUE;  // the engine's own menu never shows
 }
 
+// The page's bytes for the file the user named (data, owned here).
+void OnSavedPageData(GObject* resource, GAsyncResult* result, gpointer data) {
+  const std::unique_ptr<std::string> path(static_cast<std::string*>(data));
+  gsize length = 0;
+  guchar* bytes = webkit_web_resource_get_data_finish(WEBKIT_WEB_RESOURCE(resource), result,
+                                                      &length, nullptr);
+  const bool written =
+      bytes != nullptr &&
+      WriteFileAtomically(*path, std::string_view(reinterpret_cast<const char*>(bytes), length),
+                          Durability::kFlushToDisk);
+  g_free(bytes);
+  if (!written) {
+    Text name = *path;
+    Utf8ToLocal(name);
+    ShowAppMessageBox(Gbk("无法写入文件 ") + name);
+  }
+}
+
 void OnNativeWebProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason reason,
                                   gpointer data) {
   // A process ended on purpose by the program itself is not a crash.
@@ -117,6 +138,10 @@ void OnNativeWebProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationRea
 CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events,
                            const Text& firstAddress)
     : m_pEvents(events) {
+  // Composited, the view does not repaint what a tooltip, a list or a dialog uncovered on a
+  // desktop without a compositor: the page's background stays there until the next load.
+  // The engine reads this before its first view; the user may still say otherwise.
+  setenv("WEBKIT_DISABLE_COMPOSITING_MODE", "1", 0);
   RegisterOwnPageScheme();
   // The engine asks for its decisions and runs the user script only once the load is under
   // way, after ConfigureNativeView below, so the first page gets all of them too.
@@ -296,7 +321,14 @@ void CWebBrowser2::ReplaceWith(const std::string& url) {
     quoted += c;
   }
   quoted += '"';
-  m_pView->RunScriptAsync(wxString::FromUTF8("location.replace(" + quoted + ")"));
+  RunPageScript("location.replace(" + quoted + ")");
+}
+
+void CWebBrowser2::RunPageScript(const std::string& script) {
+  // No result is asked for: the toolkit's way hands it to the view even after the view is gone.
+  if (WebKitWebView* native = NativeView(m_pView))
+    webkit_web_view_evaluate_javascript(native, script.c_str(), -1, nullptr, nullptr, nullptr,
+                                        nullptr, nullptr);
 }
 
 // The nearest history step in direction (-1 back, +1 forward) that shows another page: the
@@ -346,13 +378,18 @@ void CWebBrowser2::ExecWB(int command, int /*option*/) {
 }
 
 void CWebBrowser2::SaveAs() {
-  if (!m_pView) return;
-  wxFileDialog dialog(m_pView, wxString::FromUTF8("保存网页"), wxEmptyString, "page.html",
+  WebKitWebView* native = NativeView(m_pView);
+  if (native == nullptr) return;
+  wxFileDialog dialog(m_pView, wxString::FromUTF8("保存网页"), wxEmptyString,
+                      wxString::FromUTF8(SavedPageName(m_pView->GetCurrentTitle().utf8_string())),
                       "HTML (*.html;*.htm)|*.html;*.htm|*|*", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
   if (dialog.ShowModal() != wxID_OK) return;
-  const wxScopedCharBuffer source = m_pView->GetPageSource().utf8_str();
-  wxFileOutputStream out(dialog.GetPath());
-  if (out.IsOk()) out.WriteAll(source.data(), source.length());
+  // The bytes the engine was given for the page shown, as they came: own pages as their
+  // files hold them, remote ones in their own encoding.
+  WebKitWebResource* resource = webkit_web_view_get_main_resource(native);
+  if (resource == nullptr) return;
+  webkit_web_resource_get_data(resource, nullptr, &OnSavedPageData,
+                               new std::string(dialog.GetPath().utf8_string()));
 }
 
 void CWebBrowser2::SetWidth(int width) {

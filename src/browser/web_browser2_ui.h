@@ -70,6 +70,8 @@ class CWebBrowser2 {
   void NavigateTyped(const std::string& typed);
   // Loads url (as the engine takes it) in place of the page shown: no new history step.
   void ReplaceWith(const std::string& url);
+  // Runs a script of the program's own in the page shown, without waiting for it.
+  void RunPageScript(const std::string& script);
   void GoBack();
   void GoForward();
   void Stop();

@@ -1,10 +1,18 @@
 #include "gui/message_box_ui.h"
 
+#include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/toplevel.h>
+
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "gui/widget_text_ui.h"
 
@@ -35,6 +43,51 @@ void Show(const Text& text, const char* caption, long icon = 0) {
   ShowModalBox(message, caption, wxOK | icon);
 }
 
+GdkWindow* NativeWindow(wxWindow* window) {
+  GtkWidget* widget = window ? static_cast<GtkWidget*>(window->GetHandle()) : nullptr;
+  return widget ? gtk_widget_get_window(widget) : nullptr;
+}
+
+// The job boxes that are up. They stay above the program's windows: whenever the desktop
+// restacks one of those (a click raises it), the boxes are raised over it again. Raising
+// moves no keyboard focus, so the window clicked keeps it and nothing is blocked.
+class CJobBoxStack {
+ public:
+  static void Add(wxWindow* box) {
+    static const bool watching = (gdk_window_add_filter(nullptr, &OnXEvent, nullptr), true);
+    (void)watching;
+    Boxes().push_back(box);
+  }
+  static void Remove(wxWindow* box) { std::erase(Boxes(), box); }
+
+ private:
+  static std::vector<wxWindow*>& Boxes() {
+    static std::vector<wxWindow*> boxes;
+    return boxes;
+  }
+
+  static bool IsOneOf(Window xid, bool boxes) {
+    for (wxWindow* window : wxTopLevelWindows) {
+      GdkWindow* native = NativeWindow(window);
+      const bool isBox = std::find(Boxes().begin(), Boxes().end(), window) != Boxes().end();
+      if (native && isBox == boxes && GDK_IS_X11_WINDOW(native) &&
+          gdk_x11_window_get_xid(native) == xid)
+        return true;
+    }
+    return false;
+  }
+
+  static GdkFilterReturn OnXEvent(GdkXEvent* native, GdkEvent*, gpointer) {
+    const auto* event = static_cast<const XEvent*>(native);
+    if (event->type != ConfigureNotify || Boxes().empty() ||
+        !IsOneOf(event->xconfigure.window, false))
+      return GDK_FILTER_CONTINUE;
+    for (wxWindow* box : Boxes())
+      if (GdkWindow* window = NativeWindow(box)) gdk_window_raise(window);
+    return GDK_FILTER_CONTINUE;
+  }
+};
+
 // A box that holds no window: it is shown, not run, and tells its owner when it goes.
 class CJobMessageDlg : public wxDialog {
  public:
@@ -42,6 +95,7 @@ class CJobMessageDlg : public wxDialog {
       : wxDialog(nullptr, wxID_ANY, kAppCaption, wxDefaultPosition, wxDefaultSize,
                  wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU),
         m_closed(std::move(closed)) {
+    CJobBoxStack::Add(this);
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(new wxStaticText(this, wxID_ANY, text), 0, wxALL, 20);
     auto* ok = new wxButton(this, wxID_OK, wxString::FromUTF8("确定"));
@@ -57,6 +111,8 @@ class CJobMessageDlg : public wxDialog {
     });
     CentreOnScreen();
   }
+  // Also when the program ends with the box up.
+  ~CJobMessageDlg() override { CJobBoxStack::Remove(this); }
 
  private:
   std::function<void()> m_closed;
@@ -82,6 +138,11 @@ void ShowJobMessageBox(const Text& text, std::function<void()> closed) {
     return;
   }
   auto* box = new CJobMessageDlg(message, std::move(closed));
+  // A desktop that keeps a window's dialogs above it keeps this one above the main window,
+  // without it holding that window.
+  if (wxWindow* main = wxTheApp ? wxTheApp->GetTopWindow() : nullptr; main && main != box)
+    if (GtkWidget* widget = static_cast<GtkWidget*>(main->GetHandle()))
+      gtk_window_set_transient_for(GTK_WINDOW(box->GetHandle()), GTK_WINDOW(widget));
   box->Show();
   box->Raise();
 }

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "news/clean_field.h"
-#include "news/rewrite_date.h"
+#include "news/tag_end.h"
+#include "news/atom_date.h"
+#include "news/atom_text.h"
 
 namespace orvanta {
 namespace {
@@ -22,22 +24,6 @@ struct Element {
   std::string_view content;     // between the start and the end tag
   std::size_t end = 0;          // just past the end tag, or the end of the text
 };
-
-// Position of the start tag's ">", skipping quoted attribute values.
-std::size_t StartTagEnd(std::string_view text, std::size_t from) {
-  char quote = 0;
-  for (std::size_t i = from; i < text.size(); ++i) {
-    const char c = text[i];
-    if (quote != 0) {
-      if (c == quote) quote = 0;
-    } else if (c == '"' || c == '\'') {
-      quote = c;
-    } else if (c == '>') {
-      return i;
-    }
-  }
-  return std::string_view::npos;
-}
 
 // Where the end tag of name begins at or after from; CDATA sections are passed over whole.
 std::size_t EndTagStart(std::string_view text, std::string_view name, std::size_t from) {
@@ -195,16 +181,25 @@ std::string_view FirstNonEmpty(std::string_view preferred, std::string_view othe
   return preferred.empty() ? otherwise : preferred;
 }
 
+// <summary>, else <content>, as its text.
+Text DescriptionOf(const EntryChildren& children) {
+  auto element = children.First("summary");
+  if (!element || element->content.empty()) element = children.First("content");
+  if (!element) return Text();
+  const AtomTextKind kind =
+      AtomTextKindOf(AttributeOf(element->attributes, "type").value_or(""),
+                     AttributeOf(element->attributes, "mode").value_or(""));
+  return AtomTextAsPageText(element->content, kind);
+}
+
 void AppendEntry(NewsItemStore& store, std::string_view entry) {
   const EntryChildren children(entry);
   store.titles.push_back(CleanField(Text(children.ContentOf("title")), "title>"));
   store.links.push_back(CleanField(Text(children.LinkAddress()), "link>"));
   const std::string_view date =
       FirstNonEmpty(children.ContentOf("updated"), children.ContentOf("published"));
-  store.dates.push_back(RewriteDate(CleanField(Text(date), "pubDate>")));
-  const std::string_view description =
-      FirstNonEmpty(children.ContentOf("summary"), children.ContentOf("content"));
-  store.descriptions.push_back(CleanField(Text(description), "description>"));
+  store.dates.push_back(RewriteAtomDate(CleanField(Text(date), "pubDate>")));
+  store.descriptions.push_back(DescriptionOf(children));
 }
 
 }  // namespace

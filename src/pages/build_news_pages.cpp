@@ -15,7 +15,7 @@
 #include "news/parse_feed.h"
 #include "pages/advert_script.h"
 #include "pages/base_name_lock.h"
-#include "pages/markup_escape.h"
+#include "text/markup_escape.h"
 #include "pages/page_navigation.h"
 #include "pages/search_frame.h"
 #include "text/code_page.h"

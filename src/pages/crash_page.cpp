@@ -1,6 +1,6 @@
 #include "pages/crash_page.h"
 
-#include "pages/markup_escape.h"
+#include "text/markup_escape.h"
 #include "text/code_page.h"
 
 namespace orvanta {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "pages/markup_escape.h"
+#include "text/markup_escape.h"
 #include "text/code_page.h"
 
 namespace orvanta {

@@ -64,22 +64,18 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
   m_pGo->SetCursor(wxCursor(wxCURSOR_HAND));
   m_pSearch->SetCursor(wxCursor(wxCURSOR_HAND));
 
-  m_pAddress->Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent& event) {
-    m_nFocusField = 1;
-    if (ToLocalText(m_pAddress->GetValue()) == AddressPlaceholder()) {
-      m_pAddress->ChangeValue(wxEmptyString);
-      SetStatusLineText(Text());
-    }
-    event.Skip();
-  });
-  m_pKeyword->Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent& event) {
-    m_nFocusField = 2;
-    if (ToLocalText(m_pKeyword->GetValue()) == KeywordPlaceholder()) {
-      m_pKeyword->ChangeValue(wxEmptyString);
-      SetStatusLineText(Text());
-    }
-    event.Skip();
-  });
+  // The cursor rule runs on every cursor message: a pointer already resting on the box when
+  // the placeholder came empties it as soon as it moves.
+  for (const auto& type : {wxEVT_ENTER_WINDOW, wxEVT_MOTION}) {
+    m_pAddress->Bind(type, [this](wxMouseEvent& event) {
+      PointerOnInputBox(1, m_pAddress, AddressPlaceholder());
+      event.Skip();
+    });
+    m_pKeyword->Bind(type, [this](wxMouseEvent& event) {
+      PointerOnInputBox(2, m_pKeyword, KeywordPlaceholder());
+      event.Skip();
+    });
+  }
   m_pEngine->Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent& event) {
     m_pSearch->SetFocus();
     event.Skip();
@@ -93,6 +89,14 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
     FitPageToTab();
     event.Skip();
   });
+}
+
+void CBrowserHostDlg::PointerOnInputBox(int focusField, wxTextEntry* box,
+                                        const Text& placeholder) {
+  m_nFocusField = focusField;
+  if (ToLocalText(box->GetValue()) != placeholder) return;
+  box->ChangeValue(wxEmptyString);
+  SetStatusLineText(Text());
 }
 
 void CBrowserHostDlg::LoadHistory() {

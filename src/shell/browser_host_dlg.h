@@ -83,6 +83,8 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
 
  private:
   void LoadHistory();
+  // The cursor rule of the address box (focus field 1) and the keyword box (2).
+  void PointerOnInputBox(int focusField, wxTextEntry* box, const Text& placeholder);
   void OnCharHook(wxKeyEvent& event);
   void RunBrowserKey(BrowserKeyAction action);
   void OnButton(wxCommandEvent& event);

@@ -217,10 +217,25 @@ void CNavigatorDlg::OnPaint(wxPaintEvent&) {
 }
 
 void CNavigatorDlg::GiveHighlightedFaces() {
-  for (const PageButtonFaces& faces : kPageButtonFaces) {
-    const wxBitmap highlighted = LoadResBitmap(faces.highlighted, 65, 28);
-    PageButton(faces.id)->SetBitmapPressed(highlighted);
-    PageButton(faces.id)->SetBitmapFocus(highlighted);
+  for (std::size_t i = 0; i < std::size(kPageButtonFaces); ++i) {
+    const PageButtonFaces& faces = kPageButtonFaces[i];
+    wxBitmapButton* button = PageButton(faces.id);
+    m_pageFaces[i] = {button->GetBitmapLabel(), LoadResBitmap(faces.highlighted, 65, 28)};
+    button->SetBitmapPressed(m_pageFaces[i].highlighted);
+    button->SetBitmapFocus(m_pageFaces[i].highlighted);
+  }
+}
+
+void CNavigatorDlg::LightPageButton(wxWindow* under) {
+  for (std::size_t i = 0; i < std::size(kPageButtonFaces); ++i) {
+    wxBitmapButton* button = PageButton(kPageButtonFaces[i].id);
+    const PageButtonLook& faces = m_pageFaces[i];
+    if (!button || !faces.highlighted.IsOk()) continue;
+    const bool lit = button == under;
+    if (lit == (button == m_pLitButton)) continue;
+    button->SetBitmapLabel(lit ? faces.highlighted : faces.normal);
+    if (lit) m_pLitButton = button;
+    else if (m_pLitButton == button) m_pLitButton = nullptr;
   }
 }
 
@@ -298,13 +313,9 @@ void CNavigatorDlg::RunMenuCommand(int command) {
 }
 
 void CNavigatorDlg::OnHoverTimer(wxTimerEvent&) {
-  // Focusing a control of a window in the background would bring that window to the front
-  // over whatever the user is reading: only the active window lights its buttons.
-  if (!IsActive()) return;
-  wxWindow* under = wxFindWindowAtPoint(wxGetMousePosition());
-  for (wxWindow* button : {m_pNews, m_pVideo, m_pImage, m_pMusic}) {
-    if (button && button == under && wxWindow::FindFocus() != button) button->SetFocus();
-  }
+  // The face changes, the keyboard stays where the user put it: a button that took it would
+  // eat what is typed into a box and press itself on a blank.
+  LightPageButton(wxFindWindowAtPoint(wxGetMousePosition()));
 }
 
 void CNavigatorDlg::OnClose(wxCloseEvent& event) {

@@ -1,6 +1,7 @@
 // The main window: page buttons, address and search box, the home page and the tray icon.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -23,6 +24,8 @@ class CNavigatorDlg : public CBrowserHostDlg {
 
   bool HasPageButtons() const override { return true; }
   wxBitmapButton* PageButton(int id) const;
+  // The page button that shows its highlighted face because the pointer rests on it.
+  wxBitmapButton* LitPageButton() const { return m_pLitButton; }
   CBrowserPageDlg& HomePage() { return *m_pPage; }
 
   void OnNewsButton();
@@ -56,6 +59,8 @@ class CNavigatorDlg : public CBrowserHostDlg {
   // first frame is out, not before it.
   void GiveHighlightedFaces();
   void OnHoverTimer(wxTimerEvent& event);
+  // The button under the pointer shows its highlighted face, the others their normal one.
+  void LightPageButton(wxWindow* under);
   void OnLeftDown(wxMouseEvent& event);
   void OnRightDown(wxMouseEvent& event);
   void OnCaptionDoubleClick(wxMouseEvent& event);
@@ -69,6 +74,11 @@ class CNavigatorDlg : public CBrowserHostDlg {
   wxBitmapButton* m_pImage = nullptr;
   wxBitmapButton* m_pMusic = nullptr;
   wxTimer m_hoverTimer;
+  struct PageButtonLook {
+    wxBitmap normal, highlighted;
+  };
+  std::array<PageButtonLook, 4> m_pageFaces;  // in the order of the page buttons
+  wxBitmapButton* m_pLitButton = nullptr;
   std::unique_ptr<CNavigatorTrayIcon> m_pTray;
   CaptionLayout m_caption;
   CSkinPainter m_skin;

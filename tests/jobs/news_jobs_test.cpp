@@ -189,7 +189,7 @@ TEST_F(SourcesFileJobTest, ARowOfTheFileReplacesTheTopicsFeedsAndAtomEntriesShow
   EXPECT_EQ(server.Hits(Host(hosts::kBaiduNews), "/n?cmd=4&class=sportnews&tn=rss"), 0);
   EXPECT_NE(page.find(BuildNewsPageHead(Gbk("体育"))), Text::npos) << "the name stays";
   const Text firstEntry = "<a href='http://atom.tech.example/2012/08/plane.html' target='_blank'>" +
-                          Gbk("国产大飞机完成首次试飞") + "</a> 2012-08-15 07:30:00+08:00<br>";
+                          Gbk("国产大飞机完成首次试飞</a> 2012年8月15日07:30:00 星期三<br>");
   const std::size_t atom = page.find(firstEntry);
   EXPECT_NE(atom, Text::npos);
   EXPECT_LT(atom, page.find(Gbk("搜狐体育 1"))) << "slot order: the Atom feed, then slot 3";

@@ -1,4 +1,4 @@
-#include "pages/markup_escape.h"
+#include "text/markup_escape.h"
 
 namespace orvanta {
 
