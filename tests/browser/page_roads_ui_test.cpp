@@ -30,6 +30,7 @@
 namespace orvanta {
 namespace {
 
+using testing::LinkNamed;
 using testing::SecondaryWindows;
 
 using testing::PageScript;
@@ -39,11 +40,6 @@ using testing::WaitFor;
 
 const std::string kSearchBox = "document.getElementById('Text1')";
 const std::string kSearchLink = "document.getElementById('sa')";
-
-std::string LinkNamed(const char* text) {
-  return "Array.from(document.links).find(function(a){return a.textContent=='" +
-         std::string(text) + "';})";
-}
 
 // A GBK feed of count items whose titles carry their number.
 std::string FeedOf(int count) {

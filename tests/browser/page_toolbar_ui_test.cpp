@@ -17,14 +17,10 @@
 namespace orvanta {
 namespace {
 
+using testing::LinkNamed;
 using testing::PageScript;
 using testing::ShowsFile;
 using testing::WaitFor;
-
-std::string LinkNamed(const char* text) {
-  return "Array.from(document.links).find(function(a){return a.textContent=='" +
-         std::string(text) + "';})";
-}
 
 class PageToolbar : public ::testing::Test {
  protected:

@@ -48,14 +48,10 @@
 namespace orvanta {
 namespace {
 
+using testing::LinkNamed;
 using testing::ShowsFile;
 using testing::U;
 using testing::WaitFor;
-
-std::string LinkNamed(const char* text) {
-  return "Array.from(document.links).find(function(a){return a.textContent=='" +
-         std::string(text) + "';})";
-}
 
 std::string OneItemFeed() {
   return "<rss><channel><item><title>t</title><link>http://127.0.0.1:9/1</link>"

@@ -165,6 +165,11 @@ void PointAtPageElement(CBrowserPageDlg& page, const std::string& element) {
   MovePointer(page.Browser().GetWindow(), place.x + place.width / 2, place.y + place.height / 2);
 }
 
+std::string LinkNamed(const char* text) {
+  return "Array.from(document.links).find(function(a){return a.textContent=='" +
+         std::string(text) + "';})";
+}
+
 void ClickPageElement(CBrowserPageDlg& page, const std::string& element) {
   const wxRect place = PageElementRect(page, element);
   ASSERT_FALSE(place.IsEmpty()) << "no element " << element;

@@ -72,6 +72,8 @@ void ClickPointer(wxWindow* window, int x, int y);
 // The place of a page element (a script expression such as "document.getElementById('sa')")
 // in the view's client coordinates; an empty rectangle when there is no such element.
 wxRect PageElementRect(CBrowserPageDlg& page, const std::string& element);
+// The script expression of the page's first link whose text is text (UTF-8).
+std::string LinkNamed(const char* text);
 // Rests the pointer on the middle of the element, and clicks it, as a person does.
 void PointAtPageElement(CBrowserPageDlg& page, const std::string& element);
 void ClickPageElement(CBrowserPageDlg& page, const std::string& element);
