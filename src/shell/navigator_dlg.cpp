@@ -227,15 +227,17 @@ void CNavigatorDlg::GiveHighlightedFaces() {
 }
 
 void CNavigatorDlg::LightPageButton(wxWindow* under) {
+  // The pointer may cross from one button to the next within a tick: the one lit before goes
+  // dark whichever comes first.
+  wxBitmapButton* const litBefore = m_pLitButton;
+  m_pLitButton = nullptr;
   for (std::size_t i = 0; i < std::size(kPageButtonFaces); ++i) {
     wxBitmapButton* button = PageButton(kPageButtonFaces[i].id);
     const PageButtonLook& faces = m_pageFaces[i];
     if (!button || !faces.highlighted.IsOk()) continue;
     const bool lit = button == under;
-    if (lit == (button == m_pLitButton)) continue;
-    button->SetBitmapLabel(lit ? faces.highlighted : faces.normal);
     if (lit) m_pLitButton = button;
-    else if (m_pLitButton == button) m_pLitButton = nullptr;
+    if (lit != (button == litBefore)) button->SetBitmapLabel(lit ? faces.highlighted : faces.normal);
   }
 }
 

@@ -7,6 +7,9 @@
 #include <wx/menu.h>
 #include <wx/uiaction.h>
 
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+
 #include <cstdio>
 #include <string>
 
@@ -64,8 +67,10 @@ TEST(NavigatorSkin, NormalWindowIsUndecoratedWithItsOwnCaption) {
   EXPECT_EQ(window->GetSize(), wxSize(850, 570));
   // GTK marks an undecorated window through the Motif hints: no decorations at all; and the
   // window keeps its taskbar entry.
-  const std::string hints =
-      ShellOutput("xprop -name 'Orvanta V1.0' _MOTIF_WM_HINTS _NET_WM_STATE");
+  // By its own id: a window of the same name from the test before may still be on its way out.
+  const unsigned long id = gdk_x11_window_get_xid(gtk_widget_get_window(window->GetHandle()));
+  const std::string hints = ShellOutput("xprop -id " + std::to_string(id) +
+                                        " _MOTIF_WM_HINTS _NET_WM_STATE");
   unsigned flags = 0, functions = 0, decorations = 1;
   std::sscanf(hints.c_str(), "_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = %x, %x, %x", &flags, &functions,
               &decorations);

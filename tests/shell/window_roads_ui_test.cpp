@@ -481,6 +481,13 @@ TEST_F(WindowRoad, RestingOnAPageButtonLightsItWithoutTakingTheTyping) {
   testing::MovePointer(keyword, 20, 10);
   EXPECT_TRUE(WaitFor([&] { return window_->LitPageButton() == nullptr; }, 3000));
   EXPECT_TRUE(video->GetBitmapLabel().IsSameAs(video->GetBitmapDisabled()));
+  // Straight from one button to the one before it: only the one under the pointer is lit.
+  wxBitmapButton* images = window_->PageButton(CNavigatorDlg::kImageId);
+  testing::MovePointer(images, 30, 14);
+  ASSERT_TRUE(WaitFor([&] { return window_->LitPageButton() == images; }, 3000));
+  testing::MovePointer(video, 30, 14);
+  ASSERT_TRUE(WaitFor([&] { return window_->LitPageButton() == video; }, 3000));
+  EXPECT_TRUE(images->GetBitmapLabel().IsSameAs(images->GetBitmapDisabled()));
 }
 
 TEST_F(WindowRoad, ThePlaceholderGoesAsSoonAsThePointerMovesOnTheBox) {
