@@ -2,12 +2,15 @@
 
 #include <wx/app.h>
 
+#include <algorithm>
+
 #include "files/status_mirror.h"
 #include "gui/resource_images_ui.h"
 #include "gui/widget_text_ui.h"
 #include "search/web_search.h"
 #include "shell/browser_keys_ui.h"
 #include "shell/browser_window_dlg.h"
+#include "shell/search_bar_layout.h"
 #include "shell/typed_url_history.h"
 #include "shell/web_search_box_ui.h"
 #include "text/code_page.h"
@@ -107,6 +110,29 @@ void CBrowserHostDlg::LoadHistory() {
 
 void CBrowserHostDlg::FitPageToTab() {
   if (m_pPage) m_pPage->SetSize(m_pTab->GetClientSize());
+}
+
+namespace {
+
+void Place(wxWindow* control, const CaptionRect& rect) {
+  control->SetSize(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+}  // namespace
+
+void CBrowserHostDlg::LayOutRows(int barTop, int tabTop) {
+  const wxSize client = GetClientSize();
+  m_pStatus->SetSize(0, client.y - 16, client.x, 16);
+  const SearchBarLayout bar = LayOutSearchBar(client.x, barTop);
+  Place(m_pAddress, bar.address);
+  Place(m_pGo, bar.go);
+  Place(m_pKeyword, bar.keyword);
+  Place(m_pEngine, bar.engine);
+  Place(m_pSearch, bar.search);
+  ReselectEngine();
+  // The frame reaches 14 pixels below the client area, under the status line.
+  m_pTab->SetSize(0, tabTop, client.x, std::max(client.y - tabTop + 14, 0));
+  FitPageToTab();
 }
 
 void CBrowserHostDlg::ReselectEngine() {

@@ -60,6 +60,8 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   // Ctrl+W: a secondary window closes; the main window stays.
   virtual void OnCloseKey() {}
   void FitPageToTab();
+  // Status line, address bar row at barTop and the page frame from tabTop down.
+  void LayOutRows(int barTop, int tabTop);
   // Every change of the status line goes here.
   void DisplayStatus(const Text& text);
   void ReselectEngine();

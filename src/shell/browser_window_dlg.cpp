@@ -44,17 +44,7 @@ CBrowserWindowDlg::CBrowserWindowDlg()
 
 void CBrowserWindowDlg::OnSize(wxSizeEvent& event) {
   event.Skip();
-  const wxSize client = GetClientSize();
-  const int cx = client.x, cy = client.y;
-  m_pStatus->SetSize(0, cy - 16, cx, 16);
-  m_pGo->SetSize(cx - 540, 0, 51, 28);
-  m_pSearch->SetSize(cx - 61, 0, 51, 28);
-  m_pKeyword->SetSize(cx - 482, 0, 292, 28);
-  m_pAddress->SetSize(10, 0, std::max(cx - 550, 0), 28);
-  m_pEngine->SetSize(cx - 190, 0, 129, 28);
-  ReselectEngine();
-  m_pTab->SetSize(0, 33, cx, std::max(cy - 19, 0));
-  FitPageToTab();
+  LayOutRows(0, 33);
   Refresh(false);
 }
 

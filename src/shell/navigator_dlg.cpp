@@ -186,18 +186,7 @@ void CNavigatorDlg::ShowAboutBox() { orvanta::ShowAboutBox(this); }
 
 void CNavigatorDlg::OnSize(wxSizeEvent& event) {
   event.Skip();
-  const wxSize client = GetClientSize();
-  const int cx = client.x, cy = client.y;
-  m_pStatus->SetSize(0, cy - 16, cx, 16);
-  m_pGo->SetSize(cx - 540, 62, 51, 28);
-  m_pSearch->SetSize(cx - 61, 62, 51, 28);
-  m_pKeyword->SetSize(cx - 482, 62, 292, 28);
-  m_pAddress->SetSize(10, 62, std::max(cx - 550, 0), 28);
-  m_pEngine->SetSize(cx - 190, 62, 129, 28);
-  ReselectEngine();
-  // The frame reaches 14 pixels below the client area, under the status line.
-  m_pTab->SetSize(0, 98, cx, std::max(cy - 84, 0));
-  FitPageToTab();
+  LayOutRows(62, 98);
   m_pNews->SetSize(10, 33, 65, 28);
   m_pVideo->SetSize(90, 33, 65, 28);
   m_pImage->SetSize(170, 33, 65, 28);

@@ -537,6 +537,24 @@ TEST_F(WindowRoad, CtrlFOpensTheFindBoxWhollyInThePageAtEverySize) {
   window_->SetSize(850, 570);
 }
 
+TEST_F(WindowRoad, ANarrowWindowStillTakesATypedAddressAndItsGoButton) {
+  const std::string path = testing::WriteLocalPage("narrow.html", "narrow page", "narrow");
+  window_->SetSize(560, 420);
+  wxWindow* address = window_->AddressBox();
+  ASSERT_TRUE(WaitFor([&] { return window_->GetClientSize().x < 600; }, 3000));
+  const wxRect box = address->GetRect(), go = window_->GoButton()->GetRect();
+  EXPECT_GE(box.width, 160);
+  EXPECT_LE(box.GetRight(), go.x);
+  EXPECT_TRUE(wxRect(window_->GetClientSize()).Contains(window_->SearchButton()->GetRect()));
+  testing::ClickPointer(address, 20, 10);
+  ASSERT_TRUE(WaitFor([&] { return address->HasFocus() || wxWindow::FindFocus() == address; }, 3000));
+  window_->AddressBox()->ChangeValue("");
+  testing::TypeText(path.c_str());
+  testing::ClickWindow(window_->GoButton());
+  EXPECT_TRUE(WaitFor([&] { return ShowsFile(page(), "/narrow.html"); }));
+  window_->SetSize(850, 570);
+}
+
 TEST_F(WindowRoad, AJobsBoxStaysAboveTheMainWindowClickedWhileItIsUp) {
   SetMessageBoxPresenter({});
   server_.Serve(std::string(hosts::kBaiduNews), "/n?cmd=4&class=sportnews&tn=rss", "");
