@@ -21,6 +21,7 @@
 #include "gui/widget_text_ui.h"
 #include "net/download_error_message.h"
 #include "pages/crash_page.h"
+#include "pages/load_error_page.h"
 #include "text/code_page.h"
 
 namespace orvanta {
@@ -131,6 +132,27 @@ void OnNativeWebProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationRea
   // A process ended on purpose by the program itself is not a crash.
   if (reason == WEBKIT_WEB_PROCESS_TERMINATED_BY_API) return;
   Browser(data)->OnWebProcessTerminated();
+}
+
+// Failures that are no failure of the address: a stop, a load replaced by another, a
+// download, a plugin taking over.
+bool IsFailureToShow(const GError* error) {
+  return !g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED) &&
+         !g_error_matches(error, WEBKIT_POLICY_ERROR,
+                          WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE) &&
+         !g_error_matches(error, WEBKIT_PLUGIN_ERROR, WEBKIT_PLUGIN_ERROR_WILL_HANDLE_LOAD);
+}
+
+gboolean OnNativeLoadFailed(WebKitWebView* native, WebKitLoadEvent, gchar* failingUri,
+                            GError* error, gpointer) {
+  if (failingUri == nullptr || !IsFailureToShow(error)) return FALSE;
+  Text page = BuildLoadErrorPage(ToLocalText(wxString::FromUTF8(failingUri)),
+                                 ToLocalText(wxString::FromUTF8(error->message)));
+  LocalToUtf8(page);
+  // Only queues a load. Given here, in place of the failed one, the page stands under the
+  // failed address: the address box names it, history keeps one step and 刷新 tries again.
+  webkit_web_view_load_alternate_html(native, page.c_str(), failingUri, nullptr);
+  return TRUE;
 }
 
 }  // namespace
@@ -256,6 +278,7 @@ void CWebBrowser2::ConfigureNativeView() {
   // Pages that name no encoding are read as the program's own code page, as its users'
   // systems always did.
   webkit_settings_set_default_charset(settings, "GBK");
+  g_signal_connect(native, "load-failed", G_CALLBACK(OnNativeLoadFailed), nullptr);
   g_signal_connect(native, "web-process-terminated", G_CALLBACK(OnNativeWebProcessTerminated),
                    this);
   // The toolkit answers "create" with this very view, which the engine cannot take (it

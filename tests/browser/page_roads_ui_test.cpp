@@ -280,5 +280,26 @@ TEST_F(PageRoad, ThePageComesBackAfterItsWebProcessDies) {
   ASSERT_TRUE(WaitFor([&] { return !testing::PageElementRect(page(), kSearchBox).IsEmpty(); }));
 }
 
+TEST_F(PageRoad, ADeadAddressShowsTheNetworkErrorUnderTheTypedAddress) {
+  // A file that is not there yet. (Every host of these tests answers through the loopback
+  // proxy, so the refused connection of a dead host is walked by hand.)
+  const std::string missing = std::filesystem::absolute("later.html").string();
+  const std::string typed = "file://" + missing;
+  testing::ClickPointer(window_->AddressBox(), 20, 10);
+  window_->AddressBox()->ChangeValue("");
+  testing::TypeText(typed.c_str());
+  testing::PressKey(WXK_RETURN);
+  ASSERT_TRUE(WaitFor([&] { return TitleIs("打开目标地址出错，请检查网络连接状况"); }));
+  EXPECT_TRUE(PageScript(page(), "document.body.innerHTML").Contains(U(typed.c_str())));
+  EXPECT_EQ(window_->AddressBox()->GetValue().utf8_string(), typed);
+  // 刷新 tries the address again.
+  std::ofstream(missing) << "<title>later</title>here now";
+  testing::ClickWindow(page().ToolbarButton(CBrowserPageDlg::kRefreshId));
+  ASSERT_TRUE(WaitFor([&] { return TitleIs("later"); }));
+  // The failed address was one step of history.
+  testing::ClickWindow(page().ToolbarButton(CBrowserPageDlg::kBackId));
+  EXPECT_TRUE(WaitFor([&] { return ShowsFile(page(), "/sc/jz1"); }));
+}
+
 }  // namespace
 }  // namespace orvanta
