@@ -502,6 +502,12 @@ void CWebBrowser2::OnNavigating(wxWebViewEvent& event) {
     RetryCrashedPage();
     return;
   }
+  // On the program's own pages about:blank only stands for an address the feed filter made
+  // inert: it goes nowhere instead of blanking the page.
+  if (event.GetURL() == "about:blank" && ShowsOwnPage()) {
+    event.Veto();
+    return;
+  }
   Defer([this, url = ToLocalText(event.GetURL())] { m_pEvents->OnBeforeNavigate2(url); });
 }
 

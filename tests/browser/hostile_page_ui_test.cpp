@@ -170,6 +170,16 @@ TEST_F(HostilePage, WindowOpenInAnyFormOpensOneWindowAndTheProgramLives) {
   EXPECT_TRUE(SecondaryWindows().empty());
 }
 
+TEST_F(HostilePage, ALinkTheFilterMadeInertLeavesThePageAsItWas) {
+  ShowOwn("<html><body><a id='block' href=\"about:blank\">"
+          "<div style='width:300px;height:100px'>inert</div></a></body></html>");
+  const std::string shown = page().Browser().CurrentUrl();
+  ClickBlock();
+  Settle();
+  EXPECT_EQ(page().Browser().CurrentUrl(), shown);
+  EXPECT_TRUE(SecondaryWindows().empty());
+}
+
 TEST_F(HostilePage, LinksAScriptClicksOnOneClickOpenOneWindow) {
   server_.Serve("", "/target", "<html><body>target</body></html>", "text/html");
   const std::string target = server_.Address("/target");
