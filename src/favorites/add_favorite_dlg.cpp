@@ -41,7 +41,10 @@ CAddFavoriteDlg::CAddFavoriteDlg(wxWindow* parent, std::string favoritesFolder,
   grid->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("创建到：")), 0, wxALIGN_CENTER_VERTICAL);
   grid->Add(m_pFolder, 1, wxEXPAND);
   auto* buttons = new wxStdDialogButtonSizer();
-  buttons->AddButton(new wxButton(this, wxID_OK, wxString::FromUTF8("确定")));
+  auto* ok = new wxButton(this, wxID_OK, wxString::FromUTF8("确定"));
+  // Enter in the name box saves, as in every dialog of the desktop.
+  ok->SetDefault();
+  buttons->AddButton(ok);
   buttons->AddButton(new wxButton(this, wxID_CANCEL, wxString::FromUTF8("取消")));
   buttons->Realize();
   auto* column = new wxBoxSizer(wxVERTICAL);

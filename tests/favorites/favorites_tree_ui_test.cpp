@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/timer.h>
 #include <wx/toplevel.h>
 
 #include <algorithm>
@@ -217,6 +218,26 @@ TEST_F(FavoritesPage, AddWritesTheShortcutIntoTheChosenFolderAndRefusesEscapingN
   EXPECT_EQ(names, (std::vector<std::string>{"old.url", "新闻.url"}));
   EXPECT_FALSE(home_.Has("orvanta/evil.url"));
   EXPECT_FALSE(home_.Has("orvanta/Favorites/a"));
+}
+
+TEST_F(FavoritesPage, EnterInTheNameBoxSavesAsTheOkButtonDoes) {
+  const Text page = testing::WriteLocalPage("enter.html", "<p>x</p>", "enter");
+  this->page().Browser().Navigate(page);
+  ASSERT_TRUE(WaitFor([&] { return Loaded(page) && this->page().Browser().LocationName() == "enter"; }));
+  // Should Enter do nothing, the box is closed unsaved and the test fails instead of hanging.
+  wxTimer unanswered;
+  unanswered.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+    for (wxWindow* window : wxTopLevelWindows)
+      if (auto* dialog = dynamic_cast<CAddFavoriteDlg*>(window); dialog && dialog->IsModal())
+        dialog->EndModal(wxID_CANCEL);
+  });
+  WhenShown<CAddFavoriteDlg>([&](CAddFavoriteDlg& dialog) {
+    dialog.NameBox()->SetFocus();
+    testing::PressKey(WXK_RETURN);
+    unanswered.StartOnce(5000);
+  });
+  Press(&this->page(), CBrowserPageDlg::kAddFavoriteId);
+  EXPECT_TRUE(home_.Has("orvanta/Favorites/enter.url"));
 }
 
 TEST_F(FavoritesPage, AddOnAFullDiskSaysItCouldNotWriteTheShortcut) {
