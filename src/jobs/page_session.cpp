@@ -57,7 +57,9 @@ void CPageSession::DocumentCompleted() {
 LinkAction CPageSession::FollowNewWindow(const Text& requestUrl) {
   const LinkAction action = RouteNewWindow(m_strHoverUrl, m_bHoverFromOwnPage, requestUrl);
   switch (action.kind) {
-    case LinkActionKind::kChangeSubscription: ChangeSubscription(action.keyword, action.flag); break;
+    case LinkActionKind::kChangeSubscription:
+      ChangeSubscription(action.keyword, action.flag);
+      break;
     case LinkActionKind::kOpenTopic: OpenTopicPage(action.number); break;
     case LinkActionKind::kKeywordNews: OpenKeywordNewsPage(action.keyword); break;
     case LinkActionKind::kShowMessage: m_view.ShowMessage(action.message); break;
@@ -142,7 +144,8 @@ void CPageSession::StartNewsJob(const PageJob& job) {
       m_view.EndProgress();
       if (result.sourcesReport) m_view.ShowJobMessage(*result.sourcesReport, {});
       if (!result.message) return FinishNewsJob(ticket, result);
-      m_view.ShowJobMessage(*result.message, [this, ticket, result] { FinishNewsJob(ticket, result); });
+      m_view.ShowJobMessage(*result.message,
+                            [this, ticket, result] { FinishNewsJob(ticket, result); });
     };
   };
   auto work = [this, job, serial, finish](const PageJobRoad& road) -> std::function<void()> {
@@ -161,8 +164,9 @@ void CPageSession::StartNewsJob(const PageJob& job) {
     };
     NewsJobResult result;
     try {
-      result = job.kind == PageJobKind::kKeywordNews ? RunKeywordNewsJob(job.subject, progress, chosen)
-                                                     : RunTopicNewsJob(job.subject, progress);
+      result = job.kind == PageJobKind::kKeywordNews
+                   ? RunKeywordNewsJob(job.subject, progress, chosen)
+                   : RunTopicNewsJob(job.subject, progress);
     } catch (...) {
       // Nothing written: the page goes back to where it was, and the slot is free again.
     }
