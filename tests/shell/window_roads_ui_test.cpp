@@ -477,7 +477,8 @@ TEST_F(WindowRoad, RestingOnAPageButtonLightsItWithoutTakingTheTyping) {
   testing::TypeText(" kong");
   EXPECT_EQ(keyword->GetValue(), "hong kong");
   EXPECT_EQ(wxWindow::FindFocus(), keyword);
-  EXPECT_FALSE(wxFileExists(MediaKindRowOf(MediaKind::kVideo).pageFile.data())) << "the blank pressed the video button";
+  EXPECT_FALSE(wxFileExists(MediaKindRowOf(MediaKind::kVideo).pageFile.data()))
+      << "the blank pressed the video button";
   // Gone from the button, the pointer leaves it its normal face.
   testing::MovePointer(keyword, 20, 10);
   EXPECT_TRUE(WaitFor([&] { return window_->LitPageButton() == nullptr; }, 3000));
