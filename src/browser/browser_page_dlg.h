@@ -1,7 +1,6 @@
 // The browser page: toolbar, side tree, splitter and one browser control.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -11,12 +10,12 @@
 #include <wx/panel.h>
 #include <wx/treectrl.h>
 
+#include "browser/browser_page_view_ui.h"
 #include "browser/find_bar_ui.h"
 #include "browser/page_host.h"
 #include "browser/web_browser2_ui.h"
 #include "gui/band_picture_ui.h"
-#include "jobs/news_job_slot.h"
-#include "jobs/news_jobs.h"
+#include "jobs/page_session.h"
 #include "text/text.h"
 
 namespace orvanta {
@@ -38,15 +37,9 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   void ShowFindBar();
   CFindBar* FindBar() const { return m_pFindBar; }
   void FillSubscriptionTree();
-  // flag 1 subscribes, 0 unsubscribes; tells the user what happened.
-  void ChangeSubscription(const Text& keyword, int flag);
-
-  // Page jobs.
-  void ShowLoadingPage();
-  void StartPageJob(int number, int kind);
-  void OpenTopicPage(const Text& number);
-  void OpenKeywordNewsPage(const Text& keyword);
-  void OpenMediaLists(const Text& listFile);
+  // What the page decides without a window: its links, its jobs, its loading page.
+  CPageSession& Session() { return m_session; }
+  void ShowLoadingPage() { m_session.ShowLoadingPage(); }
 
   CWebBrowser2& Browser() { return *m_pBrowser; }
   wxTreeCtrl* Tree() const { return m_pTree; }
@@ -56,12 +49,10 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   // The number of the bitmap a toolbar or splitter button shows now.
   int ButtonBitmapId(int id) const;
 
-  int m_nMediaLists = 0;
   wxFont m_treeFont;
+  // Filled from the session: the address under the pointer and the job started last.
   Text m_strSubject;
   Text m_strHoverUrl;
-  // Only a link of the program's own pages may act as a pseudo-link.
-  bool m_bHoverFromOwnPage = false;
   Text m_strJobNumber;
   Text m_strSource1, m_strSource2, m_strSource3, m_strSource4, m_strSource5;
 
@@ -82,16 +73,9 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   void OnTreeActivated(wxTreeEvent& event);
   void OnTreeSelection(wxTreeEvent& event);
   void ShowFavorites();
-  void AddFavorite();
-  void OrganizeFavorites();
-  void ShowHelpPage();
   void PlaceFindBar();
   // Stop: a job's loading page gives up its claim on the page too.
   void StopPage();
-  // Whether the loading page has finished loading and nothing else has started since.
-  bool ShowsLoadingPage() const;
-  // On the window thread, once the job's message (if any) has been closed.
-  void FinishNewsJob(int ticket, const NewsJobResult& result);
 
   CPageHost* m_pHost;
   wxImageList m_treeImages;
@@ -104,15 +88,8 @@ class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
   CBandPicture m_band{201, 4, 30};
   std::unique_ptr<CWebBrowser2> m_pBrowser;
   CFindBar* m_pFindBar = nullptr;
-  // Which showing of the loading page the running news job answers, and what it replaced.
-  int m_nLoadingTicket = 0;
-  std::string m_strBeforeLoading;
-  std::function<void()> m_pPendingFinish;
-  CNewsJobSlot m_newsJobs;
-  // The status line shows a hovered link, which the next page makes stale.
-  bool m_bStatusShowsLink = false;
-  // Jobs hold a weak copy; once the page is gone their results are dropped.
-  std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
+  CBrowserPageView m_view;
+  CPageSession m_session{m_view};
 };
 
 }  // namespace orvanta

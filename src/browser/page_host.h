@@ -4,6 +4,7 @@
 #include <string>
 
 #include "text/text.h"
+#include "text/utf8_text.h"
 
 namespace orvanta {
 
@@ -12,9 +13,8 @@ class CBrowserPageDlg;
 class CPageHost {
  public:
   virtual ~CPageHost() = default;
-  // The address of the page shown, as the user reads it (UTF-8); empty for the program's own
-  // pages.
-  virtual void ShowAddress(const std::string& address) = 0;
+  // The address of the page shown, as the user reads it; empty for the program's own pages.
+  virtual void ShowAddress(const Utf8Text& address) = 0;
   // Texts in code page 936.
   virtual void SetStatusLineText(const Text& text) = 0;
   // A running job's progress shows in the status line until the job ends; then the line

@@ -4,11 +4,11 @@
 
 namespace orvanta {
 
-std::string ReadableAddress(std::string_view url) {
-  const std::string address(url);
+Utf8Text ReadableAddress(std::string_view url) {
+  std::string address(url);
   gchar* shown = webkit_uri_for_display(address.c_str());
-  if (shown == nullptr) return address;
-  std::string text(shown);
+  if (shown == nullptr) return Utf8Text(std::move(address));
+  Utf8Text text{std::string(shown)};
   g_free(shown);
   return text;
 }

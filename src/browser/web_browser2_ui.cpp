@@ -332,8 +332,8 @@ void CWebBrowser2::Navigate(const Text& address) {
   if (m_pView) m_pView->LoadURL(EngineUrl(address));
 }
 
-void CWebBrowser2::NavigateTyped(const std::string& typed) {
-  if (m_pView) m_pView->LoadURL(wxString::FromUTF8(TypedAddressToUrl(typed)));
+void CWebBrowser2::NavigateTyped(const Utf8Text& typed) {
+  if (m_pView) m_pView->LoadURL(wxString::FromUTF8(TypedAddressToUrl(typed.Bytes())));
 }
 
 void CWebBrowser2::ReplaceWith(const std::string& url) {

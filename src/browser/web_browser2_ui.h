@@ -12,6 +12,7 @@
 #include "browser/crash_reload_policy.h"
 #include "browser/user_activation.h"
 #include "text/text.h"
+#include "text/utf8_text.h"
 
 typedef struct _WebKitBackForwardListItem WebKitBackForwardListItem;
 
@@ -66,8 +67,8 @@ class CWebBrowser2 {
   // An address the program built, in code page 936: a remote address or an absolute local
   // path.
   void Navigate(const Text& address);
-  // What the user typed into an address box, in UTF-8.
-  void NavigateTyped(const std::string& typed);
+  // What the user typed into an address box.
+  void NavigateTyped(const Utf8Text& typed);
   // Loads url (as the engine takes it) in place of the page shown: no new history step.
   void ReplaceWith(const std::string& url);
   // Runs a script of the program's own in the page shown, without waiting for it.

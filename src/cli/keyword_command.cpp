@@ -1,7 +1,6 @@
-#include <filesystem>
-
 #include "cli/cli_command.h"
 #include "cli/report_news_job.h"
+#include "files/working_folders.h"
 
 namespace orvanta::cli {
 namespace {
@@ -9,8 +8,7 @@ namespace {
 // keyword KEYWORD: the keyword pages "temp/~astq1116529" + n in the current directory.
 int RunKeyword(CommandContext& context) {
   if (context.arguments.size() != 1) return kUsageError;
-  std::error_code ignored;
-  std::filesystem::create_directory("temp", ignored);
+  PrepareWorkingFolders();
   return ReportNewsJob(context, RunKeywordNewsJob(context.arguments[0]));
 }
 

@@ -1,24 +1,17 @@
-#include <sys/stat.h>
-
 #include "cli/cli_command.h"
+#include "files/working_folders.h"
 #include "jobs/media_list_job.h"
+#include "pages/media_kinds.h"
 
 namespace orvanta::cli {
 namespace {
 
 int RunMediaList(CommandContext& context) {
   if (context.arguments.size() != 1) return kUsageError;
-  const Text& kind = context.arguments[0];
-  Text listFile;
-  if (kind == "video")
-    listFile = Text(kVideoListFile);
-  else if (kind == "image")
-    listFile = Text(kImageListFile);
-  else if (kind == "music")
-    listFile = Text(kMusicListFile);
-  else
-    return kUsageError;
-  ::mkdir("sc", 0755);  // already there is fine; a failure shows as no list file
+  const MediaKindRow* kind = MediaKindNamed(context.arguments[0]);
+  if (!kind) return kUsageError;
+  const Text listFile(kind->listFile);
+  PrepareWorkingFolders();
   // The message box of the window becomes a line of output; it only ever tells of a failure.
   bool failed = false;
   RunMediaListJob(listFile, [&](const Text& message) {

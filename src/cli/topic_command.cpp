@@ -1,7 +1,6 @@
-#include <filesystem>
-
 #include "cli/cli_command.h"
 #include "cli/report_news_job.h"
+#include "files/working_folders.h"
 
 namespace orvanta::cli {
 namespace {
@@ -9,8 +8,7 @@ namespace {
 // topic NUMBER: the topic or region pages "temp/~astq2226529" + n in the current directory.
 int RunTopic(CommandContext& context) {
   if (context.arguments.size() != 1) return kUsageError;
-  std::error_code ignored;
-  std::filesystem::create_directory("temp", ignored);
+  PrepareWorkingFolders();
   return ReportNewsJob(context, RunTopicNewsJob(context.arguments[0]));
 }
 

@@ -70,4 +70,12 @@ void CAddFavoriteDlg::OnOk(wxCommandEvent&) {
   EndModal(wxID_OK);
 }
 
+void AddFavoriteOfPage(wxWindow* parent, Text title, const Text& address) {
+  const std::string folder = FavoritesFolderPath();
+  if (folder.empty()) return;
+  if (title.size() > 259) title.resize(259);
+  CAddFavoriteDlg dialog(parent, folder, title, address);
+  dialog.ShowModal();
+}
+
 }  // namespace orvanta

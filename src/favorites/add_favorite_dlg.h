@@ -11,6 +11,10 @@
 
 namespace orvanta {
 
+// The add-favorite dialog for a page of that title and address, in the favorites folder;
+// nothing without a home to keep favorites in, and nothing is said.
+void AddFavoriteOfPage(wxWindow* parent, Text title, const Text& address);
+
 class CAddFavoriteDlg : public wxDialog {
  public:
   // title and address as the browser reports them (code page 936).

@@ -6,6 +6,7 @@
 #include <wx/utils.h>
 
 #include "favorites/favorite_messages.h"
+#include "favorites/favorite_path.h"
 #include "favorites/favorites_tree.h"
 #include "favorites/favorites_tree_ui.h"
 #include "gui/message_box_ui.h"
@@ -108,6 +109,16 @@ void COrganizeFavoritesDlg::OnNewFolder(wxCommandEvent&) {
 
 void COrganizeFavoritesDlg::OnOpenFolder(wxCommandEvent&) {
   wxLaunchDefaultApplication(FromFileName(m_strFavoritesFolder));
+}
+
+void OrganizeFavoritesFolder(wxWindow* parent) {
+  const std::string folder = MakeFavoritesFolder();
+  if (folder.empty()) {
+    ShowErrorMessageBox(kNoFavoritesFolderMessage);
+    return;
+  }
+  COrganizeFavoritesDlg dialog(parent, folder);
+  dialog.ShowModal();
 }
 
 }  // namespace orvanta

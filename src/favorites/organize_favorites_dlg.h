@@ -14,6 +14,10 @@
 
 namespace orvanta {
 
+// The organise dialog on the favorites folder, made when missing; an error box when it
+// cannot be.
+void OrganizeFavoritesFolder(wxWindow* parent);
+
 class COrganizeFavoritesDlg : public wxDialog {
  public:
   enum { kRenameId = 2001, kMoveId, kDeleteId, kNewFolderId, kOpenFolderId };

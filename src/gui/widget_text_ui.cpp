@@ -17,4 +17,8 @@ Text ToLocalText(const wxString& text) {
   return local;
 }
 
+wxString FromUtf8(const Utf8Text& text) { return wxString::FromUTF8(text.Bytes()); }
+
+Utf8Text ToUtf8Text(const wxString& text) { return Utf8Text(text.utf8_string()); }
+
 }  // namespace orvanta

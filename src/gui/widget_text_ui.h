@@ -4,6 +4,7 @@
 #include <wx/string.h>
 
 #include "text/text.h"
+#include "text/utf8_text.h"
 
 namespace orvanta {
 
@@ -11,5 +12,7 @@ namespace orvanta {
 wxString FromLocal(const Text& text);
 // A widget's text in code page 936.
 Text ToLocalText(const wxString& text);
+wxString FromUtf8(const Utf8Text& text);
+Utf8Text ToUtf8Text(const wxString& text);
 
 }  // namespace orvanta

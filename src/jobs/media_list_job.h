@@ -6,16 +6,11 @@
 
 namespace orvanta {
 
-// The list files the media search pages poll for.
-inline constexpr std::string_view kVideoListFile = "sc/~astq3339681";
-inline constexpr std::string_view kImageListFile = "sc/~astq3339682";
-inline constexpr std::string_view kMusicListFile = "sc/~astq3339683";
-
 struct MediaListSources {
   Text source1, source2, source3, source4, source5;
 };
 
-// The three home pages of the kind the list file name stands for; sources 4 and 5 stay
+// The three home pages of the kind the list file name (media_kinds.h) stands for; sources 4 and 5 stay
 // empty.
 MediaListSources ChooseMediaListSources(const Text& listFile);
 

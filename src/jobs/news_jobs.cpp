@@ -71,10 +71,12 @@ NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName,
   return BuildNewsPages(source.slots, baseName, source.title, progress);
 }
 
-NewsJobResult RunKeywordNewsJob(const Text& keyword, const FeedProgressSink& progress) {
+NewsJobResult RunKeywordNewsJob(const Text& keyword, const FeedProgressSink& progress,
+                                const FeedsChosenSink& feedsChosen) {
   SourcesInEffect inEffect = ReadSourcesInEffect();
   const Text baseName = NewsPageBaseName(kKeywordNewsJob);
   const auto sources = KeywordNewsSources(keyword, inEffect.overrides);
+  if (feedsChosen) feedsChosen(sources);
   const NewsFeedSlots slots{sources[0], sources[1], sources[2], sources[3], sources[4], Text()};
   return Finish(BuildNewsPages(slots, baseName, keyword, progress), baseName,
                 std::move(inEffect.report));

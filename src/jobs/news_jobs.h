@@ -2,16 +2,15 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 
+#include "jobs/page_job_kind.h"
 #include "news/source_overrides.h"
 #include "pages/build_news_pages.h"
 #include "text/text.h"
 
 namespace orvanta {
-
-inline constexpr int kKeywordNewsJob = 111;
-inline constexpr int kTopicNewsJob = 222;
 
 // "temp/~astq" + job number + "6529"; the renderer appends the page number.
 Text NewsPageBaseName(int jobNumber);
@@ -37,7 +36,10 @@ NewsBuildResult ResolveNewsSource(const Text& number, const Text& baseName,
 
 // Both read the user's sources file afresh and write their pages relative to the current
 // directory; progress hears of the feeds while they are read.
-NewsJobResult RunKeywordNewsJob(const Text& keyword, const FeedProgressSink& progress = {});
+// The keyword job tells feedsChosen, on its own thread, the five feeds it is about to read.
+using FeedsChosenSink = std::function<void(const std::array<Text, 5>& feeds)>;
+NewsJobResult RunKeywordNewsJob(const Text& keyword, const FeedProgressSink& progress = {},
+                                const FeedsChosenSink& feedsChosen = {});
 NewsJobResult RunTopicNewsJob(const Text& number, const FeedProgressSink& progress = {});
 
 }  // namespace orvanta

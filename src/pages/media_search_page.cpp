@@ -4,23 +4,22 @@
 #include <random>
 #include <string>
 
+#include "pages/media_kinds.h"
 #include "pages/search_frame.h"
 #include "text/code_page.h"
 
 namespace orvanta {
 namespace {
 
-struct MediaKind {
-  int firstEngine;
-  int engineCount;
+struct MediaPageParts {
+  MediaKind kind;
   const char* options;       // UTF-8
   const char* searchLabel;   // UTF-8
   const char* pollingStart;  // the video page breaks the line after the opening tag
-  const char* listFile;
 };
 
-const MediaKind kVideo{
-    20, 10,
+const MediaPageParts kVideo{
+    MediaKind::kVideo,
     "<option value='22'>去百度视频搜索</option>"
     "<option value='23'>去谷歌搜索</option>  "
     "<option value='24'>去搜狗视频搜索</option>"
@@ -32,10 +31,10 @@ const MediaKind kVideo{
     "<option value='30'>去土豆搜索</option> "
     "<option value='21'>去凤凰视频搜索</option> "
     "<option value='20'>去CNTV搜索</option> ",
-    "搜索视频 ", "<script language=\"javascript\">\r\nvar runa;\r\n", "~astq3339681"};
+    "搜索视频 ", "<script language=\"javascript\">\r\nvar runa;\r\n"};
 
-const MediaKind kImage{
-    42, 8,
+const MediaPageParts kImage{
+    MediaKind::kImage,
     "<option value='42'>去百度图片搜索</option>"
     "<option value='43'>去谷歌搜索</option>  "
     "<option value='49'>去雅虎图片搜索</option>"
@@ -44,16 +43,16 @@ const MediaKind kImage{
     "<option value='46'>去新浪图片搜索</option>"
     "<option value='47'>去搜搜图片搜索</option>"
     "<option value='48'>去必应图片搜索</option>  ",
-    "搜索图片 ", "<script language=\"javascript\">var runa;\r\n", "~astq3339682"};
+    "搜索图片 ", "<script language=\"javascript\">var runa;\r\n"};
 
-const MediaKind kMusic{
-    62, 5,
+const MediaPageParts kMusic{
+    MediaKind::kMusic,
     "<option value='62'>去百度MP3搜索</option>"
     "<option value='63'>去搜搜音乐搜索</option>"
     "<option value='64'>去搜狗音乐搜索</option>"
     "<option value='65'>去谷歌音乐搜索</option>  "
     "<option value='66'>去雅虎音乐搜索</option>",
-    "搜索音乐 ", "<script language=\"javascript\">var runa;\r\n", "~astq3339683"};
+    "搜索音乐 ", "<script language=\"javascript\">var runa;\r\n"};
 
 void AppendFrames(Text& page) {
   page += "<iframe width='100%' herght='100' frameborder='0' src='jz' style='overflow:hidden;' "
@@ -63,20 +62,22 @@ void AppendFrames(Text& page) {
           "<script language=\"javascript\">document.orvt2.location='jz';</script>";
 }
 
-void AppendPollingScript(Text& page, const MediaKind& kind) {
-  page += kind.pollingStart;
+void AppendPollingScript(Text& page, const MediaPageParts& parts) {
+  page += parts.pollingStart;
   page += "function t(){\r\n"
           "try{document.getElementById(\"orvt\").contentWindow.document.getElementById(\"okl\")"
           ".innerHTML=\"\";clearInterval(runa);}\r\n"
           "catch(exp){document.orvt.location='";
-  page += kind.listFile;
+  // The page lies in "sc" beside its list file.
+  page += MediaKindRowOf(parts.kind).listFile.substr(3);
   page += "';}\r\n"
           "}\r\n"
           "runa=window.setInterval(\"t()\",1000);\r\n"
           "</script>\r\n";
 }
 
-Text BuildMediaPage(const MediaKind& kind, int mode, std::uint32_t draw) {
+Text BuildMediaPage(const MediaPageParts& parts, int mode, std::uint32_t draw) {
+  const MediaKindRow& kind = MediaKindRowOf(parts.kind);
   const int engine = static_cast<int>(draw % static_cast<std::uint32_t>(kind.engineCount)) +
                      kind.firstEngine;
   Text page;
@@ -84,11 +85,11 @@ Text BuildMediaPage(const MediaKind& kind, int mode, std::uint32_t draw) {
   if (mode == kCompleteDocument) AppendDocumentOpening(page);
   AppendFrameTop(page, FrameVariant::kMediaPage, "");
   page += "<option value='" + std::to_string(engine) + Gbk("' selected>使用随机引擎</option>");
-  page += Gbk(kind.options);
-  AppendSearchLink(page, "http://ss/##/", Gbk(kind.searchLabel));
+  page += Gbk(parts.options);
+  AppendSearchLink(page, "http://ss/##/", Gbk(parts.searchLabel));
   AppendFrames(page);
   AppendFrameScript(page);
-  AppendPollingScript(page, kind);
+  AppendPollingScript(page, parts);
   if (mode == kCompleteDocument) AppendDocumentClosing(page);
   return page;
 }

@@ -9,13 +9,11 @@ namespace orvanta {
 
 inline constexpr std::string_view kLoadingPageFile = "sc/jz";
 inline constexpr std::string_view kStartPageFile = "sc/jz1";
-inline constexpr std::string_view kVideoPageFile = "sc/jz2";
-inline constexpr std::string_view kImagePageFile = "sc/jz3";
-inline constexpr std::string_view kMusicPageFile = "sc/jz4";
 inline constexpr std::string_view kHelpPageFile = "sc/jz9";
 
 Text LoadingPageText();
 Text StartPageText();
+// The media search pages: see media_kinds.h.
 Text VideoPageText();
 Text ImagePageText();
 Text MusicPageText();

@@ -140,8 +140,8 @@ void CBrowserHostDlg::ReselectEngine() {
     m_pEngine->SetSelection(m_nEngineIndex);
 }
 
-void CBrowserHostDlg::ShowAddress(const std::string& address) {
-  m_pAddress->ChangeValue(wxString::FromUTF8(address));
+void CBrowserHostDlg::ShowAddress(const Utf8Text& address) {
+  m_pAddress->ChangeValue(FromUtf8(address));
 }
 
 void CBrowserHostDlg::SetStatusLineText(const Text& text) {
@@ -170,7 +170,7 @@ void CBrowserHostDlg::OnGo() {
   ShowPage();
   const Text address = ToLocalText(m_pAddress->GetValue());
   if (!address.empty() && address != AddressPlaceholder()) {
-    m_pPage->Browser().NavigateTyped(m_pAddress->GetValue().utf8_string());
+    m_pPage->Browser().NavigateTyped(ToUtf8Text(m_pAddress->GetValue()));
     m_pPage->ShowTreePanel(0);
     // A history that cannot be written costs only future completions.
     RecordTypedUrl(TypedUrlHistoryPath(), address);

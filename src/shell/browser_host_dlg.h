@@ -35,7 +35,7 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   int EngineIndex() const { return m_nEngineIndex; }
 
   // CPageHost
-  void ShowAddress(const std::string& address) override;
+  void ShowAddress(const Utf8Text& address) override;
   void SetStatusLineText(const Text& text) override;
   void ShowJobProgress(const Text& text) override;
   void EndJobProgress() override;

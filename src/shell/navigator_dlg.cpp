@@ -12,12 +12,12 @@
 #include <string>
 
 #include "browser/browser_address.h"
-#include "files/stale_temporaries.h"
 #include "files/write_failure_message.h"
+#include "files/working_folders.h"
 #include "files/write_file.h"
 #include "gui/resource_images_ui.h"
 #include "gui/message_box_ui.h"
-#include "jobs/media_list_job.h"
+#include "pages/media_kinds.h"
 #include "pages/page_files.h"
 #include "shell/about_box_dlg.h"
 #include "shell/caption_drag_ui.h"
@@ -47,10 +47,7 @@ bool WritePageFile(std::string_view name, const Text& text) {
 // exists, so that the engine's first load is the start page itself rather than a blank page
 // before it. The start page's address; nothing when it could not be written.
 Text WriteStartupPages() {
-  ::mkdir("sc", 0755);
-  ::mkdir("temp", 0755);
-  RemoveStaleTemporaries("sc");  // what a killed earlier run left half-written
-  RemoveStaleTemporaries("temp");
+  PrepareWorkingFolders();
   if (!FileExists(kLoadingPageFile)) WritePageFile(kLoadingPageFile, LoadingPageText());
   return WritePageFile(kStartPageFile, StartPageText()) ? LocalFullName(kStartPageFile) : Text();
 }
@@ -166,21 +163,21 @@ void CNavigatorDlg::OnNewsButton() {
     m_pPage->Browser().Navigate(LocalFullName(kStartPageFile));
 }
 
-void CNavigatorDlg::OpenMediaPage(const Text& pageText, std::string_view pageFile,
-                                  std::string_view listFile) {
+void CNavigatorDlg::OpenMediaPage(MediaKind kind) {
+  const MediaKindRow& media = MediaKindRowOf(kind);
   ShowPage();
   m_pPage->ShowTreePanel(0);
   m_pPage->FillSubscriptionTree();
-  if (!WritePageFile(pageFile, pageText)) return;
+  if (!WritePageFile(media.pageFile, media.pageText())) return;
   // A list left from an earlier search page must never show on the new one.
-  if (FileExists(listFile)) std::remove(std::string(listFile).c_str());
-  m_pPage->m_nMediaLists = 0;
-  m_pPage->Browser().Navigate(LocalFullName(pageFile));
+  if (FileExists(media.listFile)) std::remove(std::string(media.listFile).c_str());
+  m_pPage->Session().ResetMediaLists();
+  m_pPage->Browser().Navigate(LocalFullName(media.pageFile));
 }
 
-void CNavigatorDlg::OnVideoButton() { OpenMediaPage(VideoPageText(), kVideoPageFile, kVideoListFile); }
-void CNavigatorDlg::OnImageButton() { OpenMediaPage(ImagePageText(), kImagePageFile, kImageListFile); }
-void CNavigatorDlg::OnMusicButton() { OpenMediaPage(MusicPageText(), kMusicPageFile, kMusicListFile); }
+void CNavigatorDlg::OnVideoButton() { OpenMediaPage(MediaKind::kVideo); }
+void CNavigatorDlg::OnImageButton() { OpenMediaPage(MediaKind::kImage); }
+void CNavigatorDlg::OnMusicButton() { OpenMediaPage(MediaKind::kMusic); }
 
 void CNavigatorDlg::ShowAboutBox() { orvanta::ShowAboutBox(this); }
 

@@ -7,6 +7,7 @@
 
 #include <wx/timer.h>
 
+#include "pages/media_kinds.h"
 #include "shell/browser_host_dlg.h"
 #include "shell/caption_layout.h"
 #include "shell/caption_skin_ui.h"
@@ -52,7 +53,7 @@ class CNavigatorDlg : public CBrowserHostDlg {
  private:
   // The news button's work apart from writing and loading the start page.
   void ShowNewsTree();
-  void OpenMediaPage(const Text& pageText, std::string_view pageFile, std::string_view listFile);
+  void OpenMediaPage(MediaKind kind);
   void OnSize(wxSizeEvent& event);
   void OnPaint(wxPaintEvent& event);
   // The page buttons' highlighted faces show only under the pointer: they are read once the

@@ -113,7 +113,7 @@ TEST_F(RoutedPage, EmptyTopicDoesNothingAndSearchWithoutHomeAsksForAKeyword) {
   EXPECT_EQ(recorder_.shown()[0].text, U("请输入搜索关键字"));
   EXPECT_EQ(recorder_.shown()[0].caption, "Orvanta");
   EXPECT_TRUE(SecondaryWindows().empty());
-  EXPECT_EQ(page().m_strJobNumber, "");
+  EXPECT_TRUE(testing::ShowsFile(page(), "/sc/links")) << "no loading page";
 }
 
 TEST_F(RoutedPage, UnsubscribeLinkRemovesTheKeywordAndRefillsTheTree) {
@@ -130,7 +130,7 @@ TEST_F(RoutedPage, WebSearchWithoutKeywordRestoresThePlaceholder) {
   window_->OnSearch();
   EXPECT_EQ(window_->KeywordBox()->GetValue(), U("请输入搜索关键词"));
   EXPECT_EQ(window_->StatusLine()->GetValue(), U("  请输入搜索关键词"));
-  EXPECT_EQ(page().m_strJobNumber, "");
+  EXPECT_TRUE(testing::ShowsFile(page(), "/sc/jz1")) << "no loading page";
 }
 
 TEST_F(RoutedPage, AWebAddressShowsInTheAddressBoxAndAGeneratedPageEmptiesIt) {

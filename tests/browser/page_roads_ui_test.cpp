@@ -94,8 +94,7 @@ TEST_F(PageRoad, SearchFormSearchesWhatWasTypedOnTheFirstClick) {
   testing::ClickPageElement(page(), kSearchBox);
   testing::TypeText("abc");
   testing::ClickPageElement(page(), kSearchLink);
-  ASSERT_TRUE(WaitFor([&] { return KeywordJobAsked("abc"); }, 10000));
-  EXPECT_EQ(page().m_strSubject, "abc");
+  EXPECT_TRUE(WaitFor([&] { return KeywordJobAsked("abc"); }, 10000));
 }
 
 TEST_F(PageRoad, SearchFormOnANewsPageSearchesTheReplacedKeyword) {
@@ -110,8 +109,7 @@ TEST_F(PageRoad, SearchFormOnANewsPageSearchesTheReplacedKeyword) {
   testing::PressKey('a', wxMOD_CONTROL);
   testing::TypeText("xyz");
   testing::ClickPageElement(page(), kSearchLink);
-  ASSERT_TRUE(WaitFor([&] { return KeywordJobAsked("xyz"); }, 10000));
-  EXPECT_EQ(page().m_strSubject, "xyz");
+  EXPECT_TRUE(WaitFor([&] { return KeywordJobAsked("xyz"); }, 10000));
 }
 
 TEST_F(PageRoad, SearchFormUsesTheEngineChosenInItsBox) {

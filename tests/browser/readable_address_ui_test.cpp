@@ -41,7 +41,8 @@ constexpr Shown kLookAlikes[] = {
 };
 
 TEST(ReadableAddress, ShowsHostsReadableOnlyWhereNoLookAlikeCanHide) {
-  for (const Shown& row : kLookAlikes) EXPECT_EQ(ReadableAddress(row.url), row.shown) << row.covers;
+  for (const Shown& row : kLookAlikes)
+    EXPECT_EQ(ReadableAddress(row.url).Bytes(), row.shown) << row.covers;
 }
 
 // Sends every request of the engine's to the loopback server while the object lives, so that

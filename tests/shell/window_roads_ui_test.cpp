@@ -36,6 +36,7 @@
 #include "files/status_mirror.h"
 #include "gui/message_box_ui.h"
 #include "net/service_hosts.h"
+#include "pages/media_kinds.h"
 #include "pages/page_files.h"
 #include "browser/browser_address.h"
 #include "shell/browser_window_dlg.h"
@@ -476,7 +477,8 @@ TEST_F(WindowRoad, RestingOnAPageButtonLightsItWithoutTakingTheTyping) {
   testing::TypeText(" kong");
   EXPECT_EQ(keyword->GetValue(), "hong kong");
   EXPECT_EQ(wxWindow::FindFocus(), keyword);
-  EXPECT_FALSE(wxFileExists(kVideoPageFile.data())) << "the blank pressed the video button";
+  EXPECT_FALSE(wxFileExists(MediaKindRowOf(MediaKind::kVideo).pageFile.data()))
+      << "the blank pressed the video button";
   // Gone from the button, the pointer leaves it its normal face.
   testing::MovePointer(keyword, 20, 10);
   EXPECT_TRUE(WaitFor([&] { return window_->LitPageButton() == nullptr; }, 3000));
