@@ -143,7 +143,9 @@ void CPageSession::StartNewsJob(const PageJob& job) {
       m_newsJobs.Ended();
       m_view.EndProgress();
       if (result.sourcesReport) m_view.ShowJobMessage(*result.sourcesReport, {});
-      if (!result.message) return FinishNewsJob(ticket, result);
+      // A job the user stopped, or one a later job replaced, has no claim on the page: its
+      // failure would speak of nothing the user still waits for.
+      if (!result.message || ticket != m_nLoadingTicket) return FinishNewsJob(ticket, result);
       m_view.ShowJobMessage(*result.message,
                             [this, ticket, result] { FinishNewsJob(ticket, result); });
     };

@@ -257,16 +257,22 @@ TEST_F(PageSessionTest, AStaleTicketShowsNothing) {
       {[](CPageSession& s) { s.ShowLoadingPage(); }, "a web search took the loading page over"},
       {[](CPageSession& s) { EXPECT_TRUE(s.GiveUpLoadingPage()); }, "stop on the loading page"},
   };
+  // A job that brought pages, and one that failed: neither its pages nor its box show.
+  const std::function<void(CPageSession&)> jobs[] = {
+      [](CPageSession& s) { s.OpenKeywordNewsPage("abc"); },
+      [](CPageSession& s) { s.OpenTopicPage("0"); }};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.covers);
-    session_.OpenKeywordNewsPage("abc");
-    view_.FinishLoading();
-    c.meanwhile(session_);
-    view_.FinishLoading();
-    view_.calls.clear();
-    RunAndDeliver();
-    session_.DocumentCompleted();
-    EXPECT_EQ(view_.calls, std::vector<std::string>{"end progress"});
+    for (const auto& open : jobs) {
+      SCOPED_TRACE(c.covers);
+      open(session_);
+      view_.FinishLoading();
+      c.meanwhile(session_);
+      view_.FinishLoading();
+      view_.calls.clear();
+      RunAndDeliver();
+      session_.DocumentCompleted();
+      EXPECT_EQ(view_.calls, std::vector<std::string>{"end progress"});
+    }
   }
   view_.Open("sc/jz1");
   EXPECT_FALSE(session_.GiveUpLoadingPage()) << "stop elsewhere leaves the job its page";
