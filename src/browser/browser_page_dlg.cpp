@@ -18,6 +18,7 @@
 #include "files/write_failure_message.h"
 #include "files/write_file.h"
 #include "gui/resource_images_ui.h"
+#include "gui/skin_colour_ui.h"
 #include "gui/message_box_ui.h"
 #include "gui/window_thread_ui.h"
 #include "gui/widget_text_ui.h"
@@ -191,7 +192,7 @@ void CBrowserPageDlg::OnSize(wxSizeEvent& event) {
 
 void CBrowserPageDlg::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
-  dc.SetBackground(wxBrush(wxColour(28, 106, 168)));
+  dc.SetBackground(wxBrush(SkinColour()));
   dc.Clear();
   m_band.Paint(dc, GetClientSize().x);
 }

@@ -28,10 +28,8 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   const CTextCompleter& AddressCompleter() const { return m_completer; }
   wxComboBox* EngineBox() const { return m_pEngine; }
   wxBitmapButton* GoButton() const { return m_pGo; }
-  wxBitmapButton* SearchButton() const { return m_pSearch; }
   wxTextCtrl* KeywordBox() const { return m_pKeyword; }
   wxTextCtrl* StatusLine() const { return m_pStatus; }
-  int FocusField() const { return m_nFocusField; }
   int EngineIndex() const { return m_nEngineIndex; }
 
   // CPageHost
