@@ -7,8 +7,6 @@
 
 #include <gtk/gtk.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,16 +23,11 @@
 namespace orvanta {
 namespace {
 
+using testing::MenuChooser;
+using testing::ReadWhole;
 using testing::SecondaryWindows;
 using testing::U;
 using testing::WaitFor;
-
-std::string ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // A page whose whole top is one block that a person clicks; script runs on that click.
 std::string ClickBlockPage(const std::string& onClick, const std::string& more = "") {
@@ -74,28 +67,6 @@ GtkFileChooser* ShownFileChooser() {
   return shown;
 }
 
-// Presses keys into the next menu that pops up, once it holds the pointer and keyboard.
-class MenuChooser {
- public:
-  explicit MenuChooser(int downs) : downs_(downs) {
-    timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
-      if (!GTK_IS_MENU(gtk_grab_get_current())) return;
-      timer_.Stop();
-      wxUIActionSimulator keys;
-      for (int i = 0; i < downs_; ++i) keys.Char(WXK_DOWN);
-      keys.Char(WXK_RETURN);
-      chosen_ = true;
-    });
-    timer_.Start(100);
-  }
-  bool chosen() const { return chosen_; }
-
- private:
-  int downs_;
-  bool chosen_ = false;
-  wxTimer timer_;
-};
-
 class HostilePage : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -107,7 +78,7 @@ class HostilePage : public ::testing::Test {
   void TearDown() override {
     CloseSecondaryWindows();
     if (window_) window_->Destroy();
-    WaitFor([] { return false; }, 100);
+    testing::WaitForDestroyedWindows();
   }
   CBrowserPageDlg& page() { return window_->HomePage(); }
   wxWindow* view() { return page().Browser().GetWindow(); }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 
 #include "browser/browser_address.h"
@@ -19,15 +18,9 @@
 namespace orvanta {
 namespace {
 
+using testing::ReadWhole;
 using testing::ShowsFile;
 using testing::WaitFor;
-
-std::string ReadFile(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 bool Exists(const char* name) {
   struct stat status;
@@ -49,8 +42,8 @@ TEST(CNavigatorDlg, FirstStartWritesLoadingAndStartPageAndShowsTheStartPage) {
   testing::ScratchFolder folder;
   auto* window = new CNavigatorDlg();
   window->Show();
-  EXPECT_EQ(ReadFile("sc/jz"), BuildLoadingPage(1));
-  EXPECT_EQ(ReadFile("sc/jz1"), BuildStartPage(1));
+  EXPECT_EQ(ReadWhole("sc/jz"), BuildLoadingPage(1));
+  EXPECT_EQ(ReadWhole("sc/jz1"), BuildStartPage(1));
   EXPECT_TRUE(Exists("temp"));
   ASSERT_TRUE(WaitFor([&] { return ShowsFile(window->HomePage(), "/sc/jz1"); }));
   // The engine's first load is the start page itself, with no blank page before it.
@@ -74,8 +67,8 @@ TEST(CNavigatorDlg, SecondStartKeepsTheLoadingPageButRewritesTheStartPage) {
   std::ofstream("sc/jz") << "kept";
   std::ofstream("sc/jz1") << "stale";
   auto* window = new CNavigatorDlg();
-  EXPECT_EQ(ReadFile("sc/jz"), "kept");
-  EXPECT_EQ(ReadFile("sc/jz1"), BuildStartPage(1));
+  EXPECT_EQ(ReadWhole("sc/jz"), "kept");
+  EXPECT_EQ(ReadWhole("sc/jz1"), BuildStartPage(1));
   window->Destroy();
 }
 

@@ -24,7 +24,6 @@
 #include <functional>
 #include <vector>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -49,6 +48,7 @@ namespace orvanta {
 namespace {
 
 using testing::LinkNamed;
+using testing::ReadWhole;
 using testing::ShowsFile;
 using testing::U;
 using testing::WaitFor;
@@ -67,13 +67,6 @@ wxDialog* ShownJobBox() {
   return nullptr;
 }
 
-std::string ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class WindowRoad : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -84,7 +77,7 @@ class WindowRoad : public ::testing::Test {
     for (wxWindow* window : wxTopLevelWindows)
       if (window != window_) window->Destroy();
     if (window_) window_->Destroy();
-    WaitFor([] { return false; }, 100);
+    testing::WaitForDestroyedWindows();
   }
   CBrowserPageDlg& page() { return window_->HomePage(); }
 

@@ -6,12 +6,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
 
 #include "gui/window_thread_ui.h"
 #include "support/ui_test_support.h"
+#include "support/ui_test_watchdog.h"
 
 int main(int argc, char** argv) {
   // Nothing a test starts may reach the internet: every download of a named host goes to a
@@ -24,6 +26,17 @@ int main(int argc, char** argv) {
   setenv("XDG_CONFIG_HOME", home, 1);
   setenv("XDG_DATA_HOME", home, 1);
   ::testing::InitGoogleTest(&argc, argv);
+  // No test waits for a person: past this limit its menus and modal loops are closed.
+  // The toolkit refuses options it does not know, so this one is taken out.
+  long limitSeconds = 60;
+  int kept = 1;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--watchdog-seconds=", 19) == 0)
+      limitSeconds = std::atol(argv[i] + 19);
+    else
+      argv[kept++] = argv[i];
+  }
+  argc = kept;
   wxApp::SetInstance(new wxApp());
   if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
     std::fprintf(stderr, "no display for the window tests\n");
@@ -34,6 +47,8 @@ int main(int argc, char** argv) {
   delete wxLog::SetActiveTarget(new wxLogStderr());
   orvanta::OpenWindowThread();
   orvanta::testing::FailOnMessageBoxes();
+  ::testing::UnitTest::GetInstance()->listeners().Append(
+      new orvanta::testing::UiTestWatchdog(std::chrono::seconds(limitSeconds)));
   const int result = RUN_ALL_TESTS();
   orvanta::CloseWindowThread();
   std::error_code ignored;
