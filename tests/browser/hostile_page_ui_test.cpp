@@ -26,6 +26,7 @@ namespace {
 using testing::MenuChooser;
 using testing::ReadWhole;
 using testing::SecondaryWindows;
+using testing::ShownFileChooser;
 using testing::U;
 using testing::WaitFor;
 
@@ -54,17 +55,6 @@ std::string ClickAll(std::size_t count) {
 void CloseSecondaryWindows() {
   for (auto* window : SecondaryWindows()) window->Destroy();
   WaitFor([] { return SecondaryWindows().empty(); }, 5000);
-}
-
-// The desktop's file dialog that is up, if one is.
-GtkFileChooser* ShownFileChooser() {
-  GtkFileChooser* shown = nullptr;
-  GList* windows = gtk_window_list_toplevels();
-  for (GList* window = windows; window != nullptr; window = window->next)
-    if (GTK_IS_FILE_CHOOSER_DIALOG(window->data) && gtk_widget_get_visible(GTK_WIDGET(window->data)))
-      shown = GTK_FILE_CHOOSER(window->data);
-  g_list_free(windows);
-  return shown;
 }
 
 class HostilePage : public ::testing::Test {

@@ -20,11 +20,13 @@ int main(int argc, char** argv) {
   // dead loopback port; a test's own server on 127.0.0.1 is reached directly.
   setenv("http_proxy", "http://127.0.0.1:9", 1);
   setenv("no_proxy", "127.0.0.1,localhost", 1);
-  // Histories and favorites that tests write never reach the user's own home.
+  // Histories and favorites that tests write never reach the user's own home, and the
+  // engine's cache is not shared with a run beside this one.
   char home[] = "/tmp/orvanta-ui-home-XXXXXX";
   if (::mkdtemp(home) == nullptr) return 1;
   setenv("XDG_CONFIG_HOME", home, 1);
   setenv("XDG_DATA_HOME", home, 1);
+  setenv("XDG_CACHE_HOME", home, 1);
   ::testing::InitGoogleTest(&argc, argv);
   // No test waits for a person: past this limit its menus and modal loops are closed.
   // The toolkit refuses options it does not know, so this one is taken out.

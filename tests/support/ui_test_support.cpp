@@ -102,6 +102,16 @@ std::string ReadWhole(const std::string& path) {
   return text.str();
 }
 
+GtkFileChooser* ShownFileChooser() {
+  GtkFileChooser* shown = nullptr;
+  GList* windows = gtk_window_list_toplevels();
+  for (GList* window = windows; window != nullptr; window = window->next)
+    if (GTK_IS_FILE_CHOOSER_DIALOG(window->data) && gtk_widget_get_visible(GTK_WIDGET(window->data)))
+      shown = GTK_FILE_CHOOSER(window->data);
+  g_list_free(windows);
+  return shown;
+}
+
 MenuChooser::MenuChooser(int downs) : downs_(downs) {
   // Keys sent before the menu holds the keyboard would go to the window under it.
   timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {

@@ -17,6 +17,8 @@
 
 #include "text/text.h"
 
+typedef struct _GtkFileChooser GtkFileChooser;
+
 namespace orvanta {
 class CBrowserPageDlg;
 class CBrowserWindowDlg;
@@ -95,6 +97,9 @@ void ClickWindow(wxWindow* window);
 // Types ASCII text, and presses one key, on the real keyboard into whatever has the focus.
 void TypeText(const char* text);
 void PressKey(int key, int modifiers = wxMOD_NONE);
+
+// The desktop's file dialog that is up, if one is, as the toolkit shows it.
+GtkFileChooser* ShownFileChooser();
 
 // Presses keys into the next menu that pops up, once it holds the pointer and keyboard: downs
 // times the down arrow, then Enter.

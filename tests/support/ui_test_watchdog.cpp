@@ -37,19 +37,20 @@ int CloseMenus() {
 }
 
 // Ends the modal loops of the program's dialogs and of the toolkit's own (file choosers,
-// message dialogs).
-int EndModalLoops() {
-  int ended = 0;
+// message dialogs); returns their titles.
+std::string EndModalLoops() {
+  std::string ended;
   for (wxWindow* window : wxTopLevelWindows)
     if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal()) {
+      ended += " \"" + dialog->GetTitle().utf8_string() + "\"";
       dialog->EndModal(wxID_CANCEL);
-      ++ended;
     }
   GList* windows = gtk_window_list_toplevels();
   for (GList* window = windows; window != nullptr; window = window->next)
     if (GTK_IS_DIALOG(window->data) && gtk_widget_get_visible(GTK_WIDGET(window->data))) {
+      const char* title = gtk_window_get_title(GTK_WINDOW(window->data));
+      ended += " \"" + std::string(title ? title : "") + "\"";
       gtk_dialog_response(GTK_DIALOG(window->data), GTK_RESPONSE_CANCEL);
-      ++ended;
     }
   g_list_free(windows);
   return ended;
@@ -125,10 +126,10 @@ int UiTestWatchdog::Rescue(void* data) {
       return G_SOURCE_REMOVE;
   }
   const int menus = CloseMenus();
-  const int loops = EndModalLoops();
+  const std::string loops = EndModalLoops();
   ADD_FAILURE() << "watchdog: " << call->test << " ran past "
-                << call->watchdog->limit_.count() << " s; closed " << menus << " menus and "
-                << loops << " modal loops";
+                << call->watchdog->limit_.count() << " s; closed " << menus
+                << " menus and the modal loops of:" << (loops.empty() ? " none" : loops);
   return G_SOURCE_REMOVE;
 }
 
