@@ -234,12 +234,12 @@ void ClickWindow(wxWindow* window) {
 
 void TypeText(const char* text) {
   wxUIActionSimulator().Text(text);
-  DeliverInput();
+  WaitFor([] { return false; }, 50);
 }
 
 void PressKey(int key, int modifiers) {
   wxUIActionSimulator().Char(key, modifiers);
-  DeliverInput();
+  WaitFor([] { return false; }, 50);
 }
 
 void ClickPointer(wxWindow* window, int x, int y) {
