@@ -11,6 +11,7 @@
 #include "favorites/favorites_tree_ui.h"
 #include "favorites/organize_favorites_dlg.h"
 #include "gui/resource_images_ui.h"
+#include "gui/skin_colour_ui.h"
 #include "gui/message_box_ui.h"
 #include "gui/widget_text_ui.h"
 #include "subscriptions/subscription_keywords.h"
@@ -150,7 +151,7 @@ void CBrowserPageDlg::OnSize(wxSizeEvent& event) {
 
 void CBrowserPageDlg::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
-  dc.SetBackground(wxBrush(wxColour(28, 106, 168)));
+  dc.SetBackground(wxBrush(SkinColour()));
   dc.Clear();
   m_band.Paint(dc, GetClientSize().x);
 }

@@ -18,7 +18,6 @@ class CSubclassWnd {
   // Hooks window, or with nullptr detaches; a hook attached elsewhere is detached first.
   bool AttachTo(wxWindow* window);
   bool IsAttached() const { return m_pWndHooked != nullptr; }
-  wxWindow* HookedWindow() const { return m_pWndHooked; }
 
   // Every event that reaches the hooked window. A hook handles what it wants and ends with
   // this default, which passes the event on to the older hooks and then the window; true

@@ -27,7 +27,6 @@ class CTextCompleter : public CSubclassWnd {
   void AddCandidates(const TextArray& candidates);
   const TextArray& Candidates() const { return m_arrCandidates; }
   int ControlKindOf() const { return m_nControlKind; }
-  int ControlId() const { return m_nControlId; }
   const Text& PreviousText() const { return m_strPreviousText; }
 
   // The list of matches a combo box's completion opens under the box. It never takes the

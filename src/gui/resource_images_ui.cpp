@@ -6,6 +6,8 @@
 
 #include <map>
 
+#include "gui/skin_colour_ui.h"
+
 namespace orvanta {
 namespace {
 
@@ -31,7 +33,8 @@ wxImage LoadResImage(int id, int fallbackWidth, int fallbackHeight) {
   wxImage image;
   if (wxFileName::FileExists(path) && image.LoadFile(path, wxBITMAP_TYPE_PNG)) return image;
   image.Create(fallbackWidth, fallbackHeight, false);
-  image.SetRGB(wxRect(0, 0, fallbackWidth, fallbackHeight), 28, 106, 168);
+  const wxColour skin = SkinColour();
+  image.SetRGB(wxRect(0, 0, fallbackWidth, fallbackHeight), skin.Red(), skin.Green(), skin.Blue());
   return image;
 }
 

@@ -6,6 +6,7 @@
 
 #include "files/status_mirror.h"
 #include "gui/resource_images_ui.h"
+#include "gui/skin_colour_ui.h"
 #include "gui/widget_text_ui.h"
 #include "search/web_search.h"
 #include "shell/browser_keys_ui.h"
@@ -28,9 +29,9 @@ const Text& AddressPlaceholder() {
 CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordColour,
                                  long style, const Text& firstAddress)
     : wxDialog(nullptr, wxID_ANY, title, wxPoint(0, 0), wxSize(850, 570), style) {
-  SetBackgroundColour(wxColour(28, 106, 168));
+  SetBackgroundColour(SkinColour());
   m_pTab = new wxPanel(this, kTabId);
-  m_pTab->SetBackgroundColour(wxColour(28, 106, 168));
+  m_pTab->SetBackgroundColour(SkinColour());
   m_pPage = new CBrowserPageDlg(m_pTab, this, firstAddress);
   FitPageToTab();
   // A height of 23 names the whole character cell, as the desktop font API counts it; the
@@ -60,7 +61,7 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
   m_pKeyword->SetForegroundColour(keywordColour);
   m_pKeyword->SetBackgroundColour(wxColour(18, 32, 65));
   m_pStatus->SetForegroundColour(wxColour(151, 196, 229));
-  m_pStatus->SetBackgroundColour(wxColour(28, 106, 168));
+  m_pStatus->SetBackgroundColour(SkinColour());
   // Shown, not mirrored: which window this is is known only once it is made.
   m_strStatusText = "  Orvanta";
   m_pStatus->ChangeValue(FromLocal(m_strStatusText));

@@ -31,7 +31,6 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   wxBitmapButton* SearchButton() const { return m_pSearch; }
   wxTextCtrl* KeywordBox() const { return m_pKeyword; }
   wxTextCtrl* StatusLine() const { return m_pStatus; }
-  int FocusField() const { return m_nFocusField; }
   int EngineIndex() const { return m_nEngineIndex; }
 
   // CPageHost

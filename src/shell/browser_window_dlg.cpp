@@ -3,6 +3,7 @@
 #include <wx/dcbuffer.h>
 
 #include "gui/resource_images_ui.h"
+#include "gui/skin_colour_ui.h"
 #include "shell/web_search_box_ui.h"
 
 namespace orvanta {
@@ -50,7 +51,7 @@ void CBrowserWindowDlg::OnSize(wxSizeEvent& event) {
 
 void CBrowserWindowDlg::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
-  dc.SetBackground(wxBrush(wxColour(28, 106, 168)));
+  dc.SetBackground(wxBrush(SkinColour()));
   dc.Clear();
   m_band.Paint(dc, GetClientSize().x);
 }

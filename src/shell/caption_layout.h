@@ -13,7 +13,6 @@ struct CaptionRect {
   bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
-  CaptionRect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
   friend bool operator==(const CaptionRect&, const CaptionRect&) = default;
 };
 
@@ -47,7 +46,6 @@ struct CaptionLayout {
   std::array<CaptionBitmapCell, 4> buttons;
 };
 
-inline constexpr std::uint32_t kCaptionFill = 0x1C6AA8;   // RGB(28, 106, 168)
 inline constexpr std::uint32_t kCaptionTitle = 0x97C4E5;  // RGB(151, 196, 229)
 inline constexpr std::string_view kCaptionTitleText = "Orvanta v1.0";
 inline constexpr std::string_view kCaptionTitleFace = "Arial";

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "gui/resource_images_ui.h"
+#include "gui/skin_colour_ui.h"
 
 namespace orvanta {
 namespace {
@@ -58,7 +59,7 @@ wxBitmap ScaleBackground(int windowWidth) {
 
 void PaintCaption(wxDC& dc, const CaptionLayout& layout) {
   dc.SetPen(*wxTRANSPARENT_PEN);
-  dc.SetBrush(wxBrush(FromRgb(kCaptionFill)));
+  dc.SetBrush(wxBrush(SkinColour()));
   for (const CaptionRect& band :
        {layout.captionBand, layout.leftBand, layout.bottomBand, layout.rightBand})
     dc.DrawRectangle(ToRect(band));

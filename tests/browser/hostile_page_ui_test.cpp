@@ -7,8 +7,6 @@
 
 #include <gtk/gtk.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,16 +23,12 @@
 namespace orvanta {
 namespace {
 
+using testing::MenuChooser;
+using testing::ReadWhole;
 using testing::SecondaryWindows;
+using testing::ShownFileChooser;
 using testing::U;
 using testing::WaitFor;
-
-std::string ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // A page whose whole top is one block that a person clicks; script runs on that click.
 std::string ClickBlockPage(const std::string& onClick, const std::string& more = "") {
@@ -63,39 +57,6 @@ void CloseSecondaryWindows() {
   WaitFor([] { return SecondaryWindows().empty(); }, 5000);
 }
 
-// The desktop's file dialog that is up, if one is.
-GtkFileChooser* ShownFileChooser() {
-  GtkFileChooser* shown = nullptr;
-  GList* windows = gtk_window_list_toplevels();
-  for (GList* window = windows; window != nullptr; window = window->next)
-    if (GTK_IS_FILE_CHOOSER_DIALOG(window->data) && gtk_widget_get_visible(GTK_WIDGET(window->data)))
-      shown = GTK_FILE_CHOOSER(window->data);
-  g_list_free(windows);
-  return shown;
-}
-
-// Presses keys into the next menu that pops up, once it holds the pointer and keyboard.
-class MenuChooser {
- public:
-  explicit MenuChooser(int downs) : downs_(downs) {
-    timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
-      if (!GTK_IS_MENU(gtk_grab_get_current())) return;
-      timer_.Stop();
-      wxUIActionSimulator keys;
-      for (int i = 0; i < downs_; ++i) keys.Char(WXK_DOWN);
-      keys.Char(WXK_RETURN);
-      chosen_ = true;
-    });
-    timer_.Start(100);
-  }
-  bool chosen() const { return chosen_; }
-
- private:
-  int downs_;
-  bool chosen_ = false;
-  wxTimer timer_;
-};
-
 class HostilePage : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -107,7 +68,7 @@ class HostilePage : public ::testing::Test {
   void TearDown() override {
     CloseSecondaryWindows();
     if (window_) window_->Destroy();
-    WaitFor([] { return false; }, 100);
+    testing::WaitForDestroyedWindows();
   }
   CBrowserPageDlg& page() { return window_->HomePage(); }
   wxWindow* view() { return page().Browser().GetWindow(); }

@@ -62,7 +62,7 @@ class PageRoad : public ::testing::Test {
   void TearDown() override {
     for (auto* secondary : SecondaryWindows()) secondary->Destroy();
     if (window_) window_->Destroy();
-    WaitFor([] { return false; }, 100);
+    testing::WaitForDestroyedWindows();
   }
   CBrowserPageDlg& page() { return window_->HomePage(); }
 
@@ -134,7 +134,6 @@ TEST_F(PageRoad, EnterInThePageKeywordBoxStaysInThePage) {
                            static_cast<wxWindow*>(window_->AddressBox())}) {
     SCOPED_TRACE(rested == window_->KeywordBox() ? "keyword box" : "address box");
     testing::MovePointer(rested, 20, 10);
-    WaitFor([] { return false; }, 300);
     testing::ClickPageElement(page(), kSearchBox);
     testing::PressKey('a', wxMOD_CONTROL);
     testing::TypeText("xyz");

@@ -30,7 +30,7 @@ class PageToolbar : public ::testing::Test {
   }
   void TearDown() override {
     if (window_) window_->Destroy();
-    WaitFor([] { return false; }, 100);
+    testing::WaitForDestroyedWindows();
   }
   CBrowserPageDlg& page() { return window_->HomePage(); }
   void Click(int id) { testing::ClickWindow(page().ToolbarButton(id)); }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
-#include <wx/uiaction.h>
 
 #include <algorithm>
 #include <functional>
@@ -125,14 +124,9 @@ TEST_F(AboutBoxes, ClosingByTheCloseBoxLeavesTheBoxReadyLikeOk) {
 TEST_F(AboutBoxes, AWindowOpenedFromTheAboutBoxIsAliveWhileTheBoxStaysOpen) {
   // The caption's menu button, then the first item of its menu, 关于, chosen by key while the
   // menu holds the event loop.
-  wxTimer chooser;
-  chooser.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-    wxUIActionSimulator keys;
-    keys.Char(WXK_DOWN);
-    keys.Char(WXK_RETURN);
-  });
-  chooser.StartOnce(500);
+  testing::MenuChooser chooser(1);
   testing::ClickPointer(window_, 710, 10);
+  ASSERT_TRUE(WaitFor([&] { return chooser.chosen(); }, 10000));
   ASSERT_TRUE(WaitFor([&] { return ShownAboutBox() != nullptr; }, 5000));
   CAboutBoxDlg* box = ShownAboutBox();
   testing::ClickWindow(box->FindWindow(GetAboutBoxTexts().links[0].id));

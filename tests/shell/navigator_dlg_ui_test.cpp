@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 
 #include "gui/message_box_ui.h"
@@ -18,15 +17,9 @@
 namespace orvanta {
 namespace {
 
+using testing::ReadWhole;
 using testing::ShowsFile;
 using testing::WaitFor;
-
-std::string ReadFile(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 bool Exists(std::string_view name) {
   struct stat status;
@@ -51,8 +44,8 @@ TEST(CNavigatorDlg, FirstStartWritesLoadingAndStartPageAndShowsTheStartPage) {
   testing::ScratchFolder folder;
   auto* window = new CNavigatorDlg();
   window->Show();
-  EXPECT_EQ(ReadFile("sc/jz"), BuildLoadingPage(1));
-  EXPECT_EQ(ReadFile("sc/jz1"), BuildStartPage(1));
+  EXPECT_EQ(ReadWhole("sc/jz"), BuildLoadingPage(1));
+  EXPECT_EQ(ReadWhole("sc/jz1"), BuildStartPage(1));
   EXPECT_TRUE(Exists("temp"));
   ASSERT_TRUE(WaitFor([&] { return ShowsFile(window->HomePage(), "/sc/jz1"); }));
   // The engine's first load is the start page itself, with no blank page before it.
@@ -76,8 +69,8 @@ TEST(CNavigatorDlg, SecondStartKeepsTheLoadingPageButRewritesTheStartPage) {
   std::ofstream("sc/jz") << "kept";
   std::ofstream("sc/jz1") << "stale";
   auto* window = new CNavigatorDlg();
-  EXPECT_EQ(ReadFile("sc/jz"), "kept");
-  EXPECT_EQ(ReadFile("sc/jz1"), BuildStartPage(1));
+  EXPECT_EQ(ReadWhole("sc/jz"), "kept");
+  EXPECT_EQ(ReadWhole("sc/jz1"), BuildStartPage(1));
   window->Destroy();
 }
 

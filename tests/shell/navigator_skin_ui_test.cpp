@@ -50,15 +50,15 @@ std::string ShellOutput(const std::string& command) {
 void DragBy(wxWindow* window, wxPoint from, int dx, int dy) {
   wxUIActionSimulator simulator;
   testing::MovePointer(window, from.x, from.y);
-  WaitFor([] { return false; }, 30);
   const wxPoint start = window->ClientToScreen(from);
   simulator.MouseDown();
   for (int step = 1; step <= 4; ++step) {
-    WaitFor([] { return false; }, 30);
+    testing::DeliverInput();
     simulator.MouseMove(start.x + dx * step / 4, start.y + dy * step / 4);
   }
-  WaitFor([] { return false; }, 30);
+  testing::DeliverInput();
   simulator.MouseUp();
+  testing::DeliverInput();
 }
 
 TEST(NavigatorSkin, NormalWindowIsUndecoratedWithItsOwnCaption) {

@@ -24,7 +24,6 @@
 #include <functional>
 #include <vector>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -50,7 +49,9 @@ namespace orvanta {
 namespace {
 
 using testing::LinkNamed;
+using testing::ReadWhole;
 using testing::ShowsFile;
+using testing::ShownFileChooser;
 using testing::U;
 using testing::WaitFor;
 
@@ -68,13 +69,6 @@ wxDialog* ShownJobBox() {
   return nullptr;
 }
 
-std::string ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class WindowRoad : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -85,7 +79,7 @@ class WindowRoad : public ::testing::Test {
     for (wxWindow* window : wxTopLevelWindows)
       if (window != window_) window->Destroy();
     if (window_) window_->Destroy();
-    WaitFor([] { return false; }, 100);
+    testing::WaitForDestroyedWindows();
   }
   CBrowserPageDlg& page() { return window_->HomePage(); }
 
@@ -580,17 +574,6 @@ TEST_F(WindowRoad, AJobsBoxStaysAboveTheMainWindowClickedWhileItIsUp) {
   // The job that wrote nothing returns to the start page.
   EXPECT_TRUE(WaitFor([&] { return ShowsFile(page(), "/sc/jz1"); }, 10000));
   testing::FailOnMessageBoxes();
-}
-
-// The save dialog that is up, if one is: the desktop's own, as the toolkit shows it.
-GtkFileChooser* ShownFileChooser() {
-  GtkFileChooser* shown = nullptr;
-  GList* windows = gtk_window_list_toplevels();
-  for (GList* item = windows; item != nullptr; item = item->next)
-    if (GTK_IS_FILE_CHOOSER_DIALOG(item->data) && gtk_widget_get_visible(GTK_WIDGET(item->data)))
-      shown = GTK_FILE_CHOOSER(item->data);
-  g_list_free(windows);
-  return shown;
 }
 
 TEST_F(WindowRoad, SaveKeepsThePageAsShownUnderItsTitle) {

@@ -5,12 +5,15 @@
 #include <wx/evtloop.h>
 #include <wx/uiaction.h>
 
+#include <gtk/gtk.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 #include "browser/browser_page_dlg.h"
 #include "gui/message_box_ui.h"
@@ -76,6 +79,52 @@ bool WaitFor(const std::function<bool()>& done, int boundMs) {
   return true;
 }
 
+void DeliverInput() {
+  gdk_display_sync(gdk_display_get_default());
+  // Bounded: a page that animates keeps the queue busy for ever.
+  for (int round = 0; round < 1000 && g_main_context_iteration(nullptr, FALSE); ++round) {
+  }
+  if (wxTheApp) wxTheApp->ProcessPendingEvents();
+}
+
+void WaitForDestroyedWindows() {
+  WaitFor([] {
+    for (wxWindow* window : wxTopLevelWindows)
+      if (wxTheApp->IsScheduledForDestruction(window)) return false;
+    return true;
+  }, 5000);
+}
+
+std::string ReadWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+GtkFileChooser* ShownFileChooser() {
+  GtkFileChooser* shown = nullptr;
+  GList* windows = gtk_window_list_toplevels();
+  for (GList* window = windows; window != nullptr; window = window->next)
+    if (GTK_IS_FILE_CHOOSER_DIALOG(window->data) && gtk_widget_get_visible(GTK_WIDGET(window->data)))
+      shown = GTK_FILE_CHOOSER(window->data);
+  g_list_free(windows);
+  return shown;
+}
+
+MenuChooser::MenuChooser(int downs) : downs_(downs) {
+  // Keys sent before the menu holds the keyboard would go to the window under it.
+  timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+    if (!GTK_IS_MENU(gtk_grab_get_current())) return;
+    timer_.Stop();
+    wxUIActionSimulator keys;
+    for (int i = 0; i < downs_; ++i) keys.Char(WXK_DOWN);
+    keys.Char(WXK_RETURN);
+    chosen_ = true;
+  });
+  timer_.Start(100);
+}
+
 ScratchFolder::ScratchFolder() {
   char buffer[4096];
   previous_ = ::getcwd(buffer, sizeof buffer) ? buffer : "/tmp";
@@ -136,8 +185,9 @@ void MovePointer(wxWindow* window, int x, int y) {
   // A small step first, so that the page sees the pointer arrive and not only rest.
   const wxPoint target = window->ClientToScreen(wxPoint(x, y));
   simulator.MouseMove(target.x - 3, target.y - 3);
-  WaitFor([] { return false; }, 30);
+  DeliverInput();
   simulator.MouseMove(target);
+  DeliverInput();
 }
 
 wxString PageScript(CBrowserPageDlg& page, const std::string& script) {
@@ -194,8 +244,8 @@ void PressKey(int key, int modifiers) {
 
 void ClickPointer(wxWindow* window, int x, int y) {
   MovePointer(window, x, y);
-  WaitFor([] { return false; }, 30);
   wxUIActionSimulator().MouseClick();
+  DeliverInput();
 }
 
 }  // namespace orvanta::testing

@@ -11,10 +11,13 @@
 #include <wx/defs.h>
 #include <wx/gdicmn.h>
 #include <wx/string.h>
+#include <wx/timer.h>
 #include <wx/toplevel.h>
 #include <wx/window.h>
 
 #include "text/text.h"
+
+typedef struct _GtkFileChooser GtkFileChooser;
 
 namespace orvanta {
 class CBrowserPageDlg;
@@ -26,6 +29,16 @@ namespace orvanta::testing {
 
 // Runs the event loop until done() holds or the bound passes; false when it passed.
 bool WaitFor(const std::function<bool()>& done, int boundMs = 20000);
+
+// Lets the keys and pointer moves sent so far reach the windows: the display has answered a
+// round trip, so they are in the queue, and the queue has been run empty.
+void DeliverInput();
+
+// Runs the loop until every window destroyed so far is deleted.
+void WaitForDestroyedWindows();
+
+// The whole of a file's bytes; empty when it cannot be read.
+std::string ReadWhole(const std::string& path);
 
 // A fresh folder, with the program's "sc" and "temp", that is the current directory while the
 // object lives.
@@ -84,6 +97,22 @@ void ClickWindow(wxWindow* window);
 // Types ASCII text, and presses one key, on the real keyboard into whatever has the focus.
 void TypeText(const char* text);
 void PressKey(int key, int modifiers = wxMOD_NONE);
+
+// The desktop's file dialog that is up, if one is, as the toolkit shows it.
+GtkFileChooser* ShownFileChooser();
+
+// Presses keys into the next menu that pops up, once it holds the pointer and keyboard: downs
+// times the down arrow, then Enter.
+class MenuChooser {
+ public:
+  explicit MenuChooser(int downs);
+  bool chosen() const { return chosen_; }
+
+ private:
+  int downs_;
+  bool chosen_ = false;
+  wxTimer timer_;
+};
 
 // A main window, shown, once its start page has loaded; nullptr when it never loads.
 CNavigatorDlg* OpenMainWindow();
