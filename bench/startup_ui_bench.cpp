@@ -1,9 +1,9 @@
-// Start-up of the program against a bare web view, both measured the same way: the whole
-// process, from exec to the engine's load-finished of the start page. Each run starts a probe
-// (navigator_probe_app: the program's own application object; bare_web_view_probe_app: one
-// frame with one web view loading the same file) in a fresh folder; both share one scratch
-// home whose caches the untimed first starts have filled, as a user's would be. The two
-// alternate; the figures are minimums, medians and their ratios. Run under a display:
+// Start-up of the program against a bare wxWebView window and against surf, a minimal
+// WebKitGTK browser, all measured the same way: the whole process, from exec to the engine's
+// load-finished of the start page, as seen by one hook preloaded into each of them
+// (load_finished_hook). Each run starts a program in a fresh folder; all share one scratch
+// home whose caches the untimed first starts have filled, as a user's would be. They take
+// turns; the figures are minimums, medians and their ratios. Run under a display:
 //   xvfb-run -a build/bench/startup_ui_bench 10
 #include <poll.h>
 #include <signal.h>
@@ -27,6 +27,7 @@
 
 #include "files/write_file.h"
 #include "pages/page_files.h"
+#include "startup_phases.h"
 
 namespace {
 
@@ -36,15 +37,18 @@ using Clock = std::chrono::steady_clock;
 constexpr int kProbeFd = 3;
 constexpr int kLoadBoundMs = 30000;
 constexpr auto kExitBound = std::chrono::seconds(10);
+constexpr const char* kSurf = "/usr/bin/surf";
 
 struct Probe {
   const char* label;
   std::string program;
-  bool needsStartPage;  // the bare view only loads the file; the program writes its own
+  bool isProgram;  // the program writes its own start page; the others get it written
+  bool wantsAddress;  // surf is told the page's address; the bare view loads it unasked
 };
 
+// Milliseconds from the fork to the end of each phase.
 struct Sample {
-  double wallMs = 0;
+  double linkedMs = 0, loadAskedMs = 0, loadStartedMs = 0, wallMs = 0;
   double cpuMs = 0;  // of the probe's own process, all its threads
 };
 
@@ -86,7 +90,8 @@ class ScratchFolder {
   std::string path_;
 };
 
-// The environment of every probe: the shared scratch home, and no way to the internet.
+// The environment of every probe: the shared scratch home, no way to the internet, and the
+// engine in the mode the program puts it in, so that all of them draw the same way.
 void SetProbeEnvironment(const std::string& home) {
   ::setenv("HOME", home.c_str(), 1);
   ::setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
@@ -94,12 +99,18 @@ void SetProbeEnvironment(const std::string& home) {
   ::setenv("XDG_CACHE_HOME", (home + "/.cache").c_str(), 1);
   ::setenv("http_proxy", "http://127.0.0.1:9", 1);
   ::setenv("no_proxy", "127.0.0.1,localhost", 1);
+  ::setenv("WEBKIT_DISABLE_COMPOSITING_MODE", "1", 1);
 }
 
-[[noreturn]] void ExecProbe(const Probe& probe, const std::string& folder, int socket) {
+[[noreturn]] void ExecProbe(const Probe& probe, const std::string& folder, int socket,
+                            const std::string& hook) {
   ::setpgid(0, 0);
   if (::chdir(folder.c_str()) != 0 || ::dup2(socket, kProbeFd) < 0) ::_exit(126);
-  char* const argv[] = {const_cast<char*>(probe.program.c_str()), nullptr};
+  ::setenv("LD_PRELOAD", hook.c_str(), 1);
+  const std::string address = "file://" + folder + "/" + std::string(orvanta::kStartPageFile);
+  char* const argv[] = {const_cast<char*>(probe.program.c_str()),
+                        probe.wantsAddress ? const_cast<char*>(address.c_str()) : nullptr,
+                        nullptr};
   ::execv(probe.program.c_str(), argv);
   ::_exit(127);
 }
@@ -122,19 +133,38 @@ void Reap(pid_t pid) {
   }
 }
 
-// One start of the probe in folder, from fork to its byte; nothing when it fails or is late.
-std::optional<Sample> StartOnce(const Probe& probe, const std::string& folder) {
+double MsSince(Clock::time_point start, std::int64_t monotonicNs) {
+  const auto at = Clock::time_point(std::chrono::nanoseconds(monotonicNs));
+  return std::chrono::duration<double, std::milli>(at - start).count();
+}
+
+bool ReadWhole(int fd, void* data, std::size_t size) {
+  auto* bytes = static_cast<char*>(data);
+  for (std::size_t done = 0; done < size;) {
+    const ssize_t got = ::read(fd, bytes + done, size - done);
+    if (got <= 0) return false;
+    done += static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
+// One start of the probe in folder, from fork to the hook's report; nothing when it fails or
+// is late.
+std::optional<Sample> StartOnce(const Probe& probe, const std::string& folder,
+                                const std::string& hook) {
   int sockets[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets) != 0) return std::nullopt;
   const Clock::time_point start = Clock::now();
   const pid_t pid = ::fork();
-  if (pid == 0) ExecProbe(probe, folder, sockets[1]);
+  if (pid == 0) ExecProbe(probe, folder, sockets[1], hook);
   ::close(sockets[1]);
   std::optional<Sample> sample;
   pollfd wait{sockets[0], POLLIN, 0};
-  char byte = 0;
-  if (pid > 0 && ::poll(&wait, 1, kLoadBoundMs) == 1 && ::read(sockets[0], &byte, 1) == 1) {
-    sample = Sample{std::chrono::duration<double, std::milli>(Clock::now() - start).count(),
+  startup_probe::Phases phases;
+  if (pid > 0 && ::poll(&wait, 1, kLoadBoundMs) == 1 &&
+      ReadWhole(sockets[0], &phases, sizeof phases)) {
+    sample = Sample{MsSince(start, phases.linkedNs), MsSince(start, phases.loadAskedNs),
+                    MsSince(start, phases.loadStartedNs), MsSince(start, phases.loadFinishedNs),
                     ProcessCpuMs(pid)};
   }
   ::close(sockets[0]);  // lets the probe end
@@ -143,18 +173,18 @@ std::optional<Sample> StartOnce(const Probe& probe, const std::string& folder) {
 }
 
 bool PrepareFolder(const Probe& probe, const std::string& folder) {
-  if (!probe.needsStartPage) return true;
+  if (probe.isProgram) return true;
   ::mkdir((folder + "/sc").c_str(), 0755);
   return orvanta::WriteFileAtomically(folder + "/" + std::string(orvanta::kStartPageFile),
                                       orvanta::StartPageText(), orvanta::Durability::kNoFlush);
 }
 
 // A first start in an empty folder, or a second start in the folder the first one left.
-std::optional<Sample> TimeStart(const Probe& probe, bool second) {
+std::optional<Sample> TimeStart(const Probe& probe, bool second, const std::string& hook) {
   ScratchFolder folder;
   if (!folder.ok() || !PrepareFolder(probe, folder.path())) return std::nullopt;
-  if (second && !StartOnce(probe, folder.path())) return std::nullopt;
-  return StartOnce(probe, folder.path());
+  if (second && !StartOnce(probe, folder.path(), hook)) return std::nullopt;
+  return StartOnce(probe, folder.path(), hook);
 }
 
 struct Figures {
@@ -168,46 +198,61 @@ Figures Summarise(std::vector<double> values) {
   return {values.front(), median};
 }
 
-struct Series {
-  std::vector<double> wall, cpu;
-};
+constexpr int kProbes = 3;  // the program first: the others are what it is compared with
 
-void PrintComparison(const char* what, const Probe probes[2], const Series series[2]) {
-  std::printf("%s (%zu runs each)\n", what, series[0].wall.size());
-  std::printf("  %-26s %10s %10s %14s %14s\n", "", "min ms", "median ms", "cpu min ms",
-              "cpu median ms");
-  Figures wall[2], cpu[2];
-  for (int i = 0; i < 2; ++i) {
-    wall[i] = Summarise(series[i].wall);
-    cpu[i] = Summarise(series[i].cpu);
-    std::printf("  %-26s %10.1f %10.1f %14.1f %14.1f\n", probes[i].label, wall[i].min,
-                wall[i].median, cpu[i].min, cpu[i].median);
-  }
-  // Runs k of both probes were started one after the other: their ratio is the one least
-  // moved by whatever else the machine was doing at the time.
-  std::vector<double> paired;
-  for (std::size_t k = 0; k < series[0].wall.size(); ++k)
-    paired.push_back(series[0].wall[k] / series[1].wall[k]);
-  std::printf("  ratio program / bare: median %.2f, min %.2f, median of pairs %.2f; "
-              "main-process cpu median %.2f\n\n",
-              wall[0].median / wall[1].median, wall[0].min / wall[1].min,
-              Summarise(paired).median, cpu[0].median / cpu[1].median);
+using Series = std::vector<Sample>;
+
+Figures Of(const Series& series, double Sample::*field) {
+  std::vector<double> values;
+  for (const Sample& sample : series) values.push_back(sample.*field);
+  return Summarise(values);
 }
 
-// Runs both probes alternately, each pair in the opposite order of the last.
-bool Measure(const char* what, const Probe probes[2], int runs, bool second) {
-  Series series[2];
+void PrintComparison(const char* what, const Probe probes[kProbes],
+                     const Series series[kProbes]) {
+  std::printf("%s (%zu runs each; medians of the phases, ms from exec)\n", what,
+              series[0].size());
+  std::printf("  %-22s %8s %9s %8s %9s %7s %7s %7s\n", "", "min ms", "median ms", "cpu min",
+              "cpu median", "linked", "asked", "started");
+  for (int i = 0; i < kProbes; ++i) {
+    const Figures wall = Of(series[i], &Sample::wallMs), cpu = Of(series[i], &Sample::cpuMs);
+    std::printf("  %-22s %8.1f %9.1f %8.1f %9.1f %7.1f %7.1f %7.1f\n", probes[i].label,
+                wall.min, wall.median, cpu.min, cpu.median, Of(series[i], &Sample::linkedMs).median,
+                Of(series[i], &Sample::loadAskedMs).median,
+                Of(series[i], &Sample::loadStartedMs).median);
+  }
+  const Figures program = Of(series[0], &Sample::wallMs);
+  for (int i = 1; i < kProbes; ++i) {
+    const Figures other = Of(series[i], &Sample::wallMs);
+    // Runs k of all probes were started one after the other: their ratio is the one least
+    // moved by whatever else the machine was doing at the time.
+    std::vector<double> paired;
+    for (std::size_t k = 0; k < series[0].size(); ++k)
+      paired.push_back(series[0][k].wallMs / series[i][k].wallMs);
+    const Figures pairs = Summarise(paired);
+    std::printf("  ratio program / %s: median %.2f, min %.2f; of pairs: median %.2f, min %.2f; "
+                "main-process cpu median %.2f\n",
+                probes[i].label, program.median / other.median, program.min / other.min,
+                pairs.median, pairs.min,
+                Of(series[0], &Sample::cpuMs).median / Of(series[i], &Sample::cpuMs).median);
+  }
+  std::printf("\n");
+}
+
+// Runs the probes in turn, each round starting one further along than the last.
+bool Measure(const char* what, const Probe probes[kProbes], int runs, bool second,
+             const std::string& hook) {
+  Series series[kProbes];
   for (int run = 0; run < runs; ++run) {
-    for (int k = 0; k < 2; ++k) {
-      const int i = (run + k) % 2;
-      const std::optional<Sample> sample = TimeStart(probes[i], second);
+    for (int k = 0; k < kProbes; ++k) {
+      const int i = (run + k) % kProbes;
+      const std::optional<Sample> sample = TimeStart(probes[i], second, hook);
       if (!sample) {
         std::fprintf(stderr, "%s did not show its start page within %d ms\n", probes[i].label,
                      kLoadBoundMs);
         return false;
       }
-      series[i].wall.push_back(sample->wallMs);
-      series[i].cpu.push_back(sample->cpuMs);
+      series[i].push_back(*sample);
     }
   }
   PrintComparison(what, probes, series);
@@ -222,23 +267,29 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "startup_ui_bench needs a display: xvfb-run -a %s %d\n", argv[0], runs);
     return 1;
   }
+  if (::access(kSurf, X_OK) != 0) {
+    std::fprintf(stderr, "startup_ui_bench compares with %s: scripts/setup installs it\n", kSurf);
+    return 1;
+  }
   // The engine processes of an ended probe come back to the driver, which reaps them.
   ::prctl(PR_SET_CHILD_SUBREAPER, 1);
   const ScratchFolder home;
   if (!home.ok()) return 1;
   SetProbeEnvironment(home.path());
   const std::string folder = ProgramFolder();
-  const Probe probes[2] = {{"program (main window)", folder + "/navigator_probe_app", false},
-                           {"bare web view", folder + "/bare_web_view_probe_app", true}};
+  const std::string hook = folder + "/libload_finished_hook.so";
+  const Probe probes[kProbes] = {{"program", folder + "/../orvanta", true, false},
+                                 {"bare wxWebView", folder + "/bare_web_view_probe_app", false, false},
+                                 {"surf", kSurf, false, true}};
   // One untimed start of each first: the libraries and fonts come from the page cache after.
   for (const Probe& probe : probes) {
-    if (!TimeStart(probe, false)) {
+    if (!TimeStart(probe, false, hook)) {
       std::fprintf(stderr, "%s does not start\n", probe.label);
       return 1;
     }
   }
-  std::printf("start-up, exec to the start page loaded; whole process, interleaved\n\n");
-  if (!Measure("first start, empty folder", probes, runs, false)) return 1;
-  if (!Measure("second start, same folder", probes, runs, true)) return 1;
+  std::printf("start-up, exec to the start page loaded; whole process, in turns\n\n");
+  if (!Measure("first start, empty folder", probes, runs, false, hook)) return 1;
+  if (!Measure("second start, same folder", probes, runs, true, hook)) return 1;
   return 0;
 }
