@@ -31,8 +31,7 @@ std::int64_t NowNs() {
   phases.loadFinishedNs = NowNs();
   if (::write(kDriverFd, &phases, sizeof phases) == sizeof phases) {
     char ignored;
-    while (::read(kDriverFd, &ignored, 1) > 0) {
-    }
+    while (::read(kDriverFd, &ignored, 1) > 0) {}
   }
   std::fflush(nullptr);
   ::_exit(0);

@@ -33,8 +33,9 @@ const Text& Title() {
 
 // The CDATA description of item n: markup, a table and a link, about one kilobyte.
 Text Description(const std::string& n) {
-  static const Text kBody = Gbk("据新华社报道，今日在北京举行的会议上，有关部门介绍了最新情况。"
-                                "专家认为，这一举措将对相关行业产生深远影响。");
+  static const Text kBody =
+      Gbk("据新华社报道，今日在北京举行的会议上，有关部门介绍了最新情况。"
+          "专家认为，这一举措将对相关行业产生深远影响。");
   return "<![CDATA[<p><b>" + Title() + "</b></p><table><tr><td>" + kBody +
          "</td></tr></table><a href=\"http://news.example.cn/r/" + n + "\">" + kBody + "</a><p>" +
          kBody + kBody + kBody + "</p>]]>";
@@ -65,8 +66,8 @@ Text FeedOf(std::string_view opening, Text (*piece)(int, int), int feed, int cou
 }
 
 Text Feed(int feed, int items) {
-  return FeedOf("<rss version=\"2.0\">\r\n<channel>\r\n<title>feed</title>\r\n", Item, feed,
-                items, "</channel>\r\n</rss>\r\n");
+  return FeedOf("<rss version=\"2.0\">\r\n<channel>\r\n<title>feed</title>\r\n", Item, feed, items,
+                "</channel>\r\n</rss>\r\n");
 }
 
 constexpr int kItemsPerFeed = 100;
@@ -122,9 +123,9 @@ PipelineRun RunPipeline(const std::vector<Text>& feeds) {
 std::vector<xmlDocPtr> ParseTrees(const std::vector<Text>& feeds) {
   std::vector<xmlDocPtr> trees;
   for (const Text& feed : feeds)
-    trees.push_back(xmlReadMemory(feed.data(), static_cast<int>(feed.size()), "feed.xml", nullptr,
-                                  XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
-                                      XML_PARSE_HUGE));
+    trees.push_back(
+        xmlReadMemory(feed.data(), static_cast<int>(feed.size()), "feed.xml", nullptr,
+                      XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_HUGE));
   return trees;
 }
 
@@ -239,9 +240,9 @@ void BM_NewsPipelineOneLargeFeed(benchmark::State& state) {
   const std::vector<Text> large{Feed(1, 50 * 1024 * 1024 / 1100)};
   auto feeds = [&](bool big) -> const std::vector<Text>& { return big ? large : small; };
   for (auto _ : state) {
-    const growth::Ratio ratio = growth::Measure(
-        [&](bool big) { benchmark::DoNotOptimize(RunPipeline(feeds(big))); },
-        [&](bool big) { benchmark::DoNotOptimize(MachinePass(feeds(big)[0])); }, 5);
+    const growth::Ratio ratio =
+        growth::Measure([&](bool big) { benchmark::DoNotOptimize(RunPipeline(feeds(big))); },
+                        [&](bool big) { benchmark::DoNotOptimize(MachinePass(feeds(big)[0])); }, 5);
     state.counters["growth"] = ratio.growth;
     state.counters["machine_growth"] = ratio.machineGrowth;
     state.counters["net_growth"] = ratio.Net();

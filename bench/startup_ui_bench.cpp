@@ -42,7 +42,7 @@ constexpr const char* kSurf = "/usr/bin/surf";
 struct Probe {
   const char* label;
   std::string program;
-  bool isProgram;  // the program writes its own start page; the others get it written
+  bool isProgram;     // the program writes its own start page; the others get it written
   bool wantsAddress;  // surf is told the page's address; the bare view loads it unasked
 };
 
@@ -109,8 +109,7 @@ void SetProbeEnvironment(const std::string& home) {
   ::setenv("LD_PRELOAD", hook.c_str(), 1);
   const std::string address = "file://" + folder + "/" + std::string(orvanta::kStartPageFile);
   char* const argv[] = {const_cast<char*>(probe.program.c_str()),
-                        probe.wantsAddress ? const_cast<char*>(address.c_str()) : nullptr,
-                        nullptr};
+                        probe.wantsAddress ? const_cast<char*>(address.c_str()) : nullptr, nullptr};
   ::execv(probe.program.c_str(), argv);
   ::_exit(127);
 }
@@ -208,16 +207,14 @@ Figures Of(const Series& series, double Sample::*field) {
   return Summarise(values);
 }
 
-void PrintComparison(const char* what, const Probe probes[kProbes],
-                     const Series series[kProbes]) {
-  std::printf("%s (%zu runs each; medians of the phases, ms from exec)\n", what,
-              series[0].size());
+void PrintComparison(const char* what, const Probe probes[kProbes], const Series series[kProbes]) {
+  std::printf("%s (%zu runs each; medians of the phases, ms from exec)\n", what, series[0].size());
   std::printf("  %-22s %8s %9s %8s %9s %7s %7s %7s\n", "", "min ms", "median ms", "cpu min",
               "cpu median", "linked", "asked", "started");
   for (int i = 0; i < kProbes; ++i) {
     const Figures wall = Of(series[i], &Sample::wallMs), cpu = Of(series[i], &Sample::cpuMs);
-    std::printf("  %-22s %8.1f %9.1f %8.1f %9.1f %7.1f %7.1f %7.1f\n", probes[i].label,
-                wall.min, wall.median, cpu.min, cpu.median, Of(series[i], &Sample::linkedMs).median,
+    std::printf("  %-22s %8.1f %9.1f %8.1f %9.1f %7.1f %7.1f %7.1f\n", probes[i].label, wall.min,
+                wall.median, cpu.min, cpu.median, Of(series[i], &Sample::linkedMs).median,
                 Of(series[i], &Sample::loadAskedMs).median,
                 Of(series[i], &Sample::loadStartedMs).median);
   }
@@ -230,11 +227,11 @@ void PrintComparison(const char* what, const Probe probes[kProbes],
     for (std::size_t k = 0; k < series[0].size(); ++k)
       paired.push_back(series[0][k].wallMs / series[i][k].wallMs);
     const Figures pairs = Summarise(paired);
-    std::printf("  ratio program / %s: median %.2f, min %.2f; of pairs: median %.2f, min %.2f; "
-                "main-process cpu median %.2f\n",
-                probes[i].label, program.median / other.median, program.min / other.min,
-                pairs.median, pairs.min,
-                Of(series[0], &Sample::cpuMs).median / Of(series[i], &Sample::cpuMs).median);
+    std::printf(
+        "  ratio program / %s: median %.2f, min %.2f; of pairs: median %.2f, min %.2f; "
+        "main-process cpu median %.2f\n",
+        probes[i].label, program.median / other.median, program.min / other.min, pairs.median,
+        pairs.min, Of(series[0], &Sample::cpuMs).median / Of(series[i], &Sample::cpuMs).median);
   }
   std::printf("\n");
 }
@@ -278,9 +275,10 @@ int main(int argc, char** argv) {
   SetProbeEnvironment(home.path());
   const std::string folder = ProgramFolder();
   const std::string hook = folder + "/libload_finished_hook.so";
-  const Probe probes[kProbes] = {{"program", folder + "/../orvanta", true, false},
-                                 {"bare wxWebView", folder + "/bare_web_view_probe_app", false, false},
-                                 {"surf", kSurf, false, true}};
+  const Probe probes[kProbes] = {
+      {"program", folder + "/../orvanta", true, false},
+      {"bare wxWebView", folder + "/bare_web_view_probe_app", false, false},
+      {"surf", kSurf, false, true}};
   // One untimed start of each first: the libraries and fonts come from the page cache after.
   for (const Probe& probe : probes) {
     if (!TimeStart(probe, false, hook)) {

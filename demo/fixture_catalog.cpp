@@ -31,7 +31,8 @@ std::size_t Pick(std::string_view target, std::size_t count) {
 std::string ContentType(std::string_view name) {
   const bool feed = name.size() >= 4 && name.substr(name.size() - 4) == ".xml";
   const bool utf8 = name.find("utf8") != std::string_view::npos;
-  return std::string(feed ? "text/xml" : "text/html") + (utf8 ? "; charset=utf-8" : "; charset=gbk");
+  return std::string(feed ? "text/xml" : "text/html") +
+         (utf8 ? "; charset=utf-8" : "; charset=gbk");
 }
 
 const FeedRoute* FindFeedRoute(std::string_view host, std::string_view target) {
@@ -45,7 +46,8 @@ const FeedRoute* FindFeedRoute(std::string_view host, std::string_view target) {
 
 FixtureCatalog::FixtureCatalog(const std::vector<std::string>& folders) {
   std::vector<std::string_view> names;
-  for (const auto& route : FeedRoutes()) names.insert(names.end(), route.files.begin(), route.files.end());
+  for (const auto& route : FeedRoutes())
+    names.insert(names.end(), route.files.begin(), route.files.end());
   for (const auto& route : MediaRoutes()) names.push_back(route.file);
   for (const auto name : names) {
     if (files_.count(name)) continue;

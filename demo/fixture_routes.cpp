@@ -60,11 +60,12 @@ const std::vector<PageRoute>& MediaRoutes() {
 
 const std::vector<std::string_view>& SearchHosts() {
   static const std::vector<std::string_view> searchHosts = {
-      kBaiduWeb, kSosoWeb, kGoogleHongKong, kBingChina, kYoudaoWeb, kSogouWeb,
-      kSinaSearch, kYahooChinaSearch, kSinaWeiboSearch, kGouGou, kSogouNews,
-      kYahooChinaNews, kCntvSearch, kCntvMain, kIfengSearch, kIfengMain, kBaiduVideo,
-      kSogouVideo, kYoudaoVideo, kSinaVideoSearch, kSosoVideo, kSoku, kTudouSearch,
-      kSogouPicture, kYoudaoImage, kSosoMusicSearch, kGoogleChina, kYahooChinaMusic,
+      kBaiduWeb,        kSosoWeb,        kGoogleHongKong,   kBingChina,       kYoudaoWeb,
+      kSogouWeb,        kSinaSearch,     kYahooChinaSearch, kSinaWeiboSearch, kGouGou,
+      kSogouNews,       kYahooChinaNews, kCntvSearch,       kCntvMain,        kIfengSearch,
+      kIfengMain,       kBaiduVideo,     kSogouVideo,       kYoudaoVideo,     kSinaVideoSearch,
+      kSosoVideo,       kSoku,           kTudouSearch,      kSogouPicture,    kYoudaoImage,
+      kSosoMusicSearch, kGoogleChina,    kYahooChinaMusic,
   };
   return searchHosts;
 }

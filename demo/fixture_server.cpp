@@ -18,8 +18,7 @@ namespace {
 bool ParsePort(const char* text, int& port) {
   const std::string_view digits(text);
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), port);
-  return error == std::errc() && end == digits.data() + digits.size() && port >= 0 &&
-         port <= 65535;
+  return error == std::errc() && end == digits.data() + digits.size() && port >= 0 && port <= 65535;
 }
 
 // Small bounds: a stalled or oversized client cannot hold a worker.
@@ -55,14 +54,14 @@ int main(int argc, char** argv) {
     const orvanta::demo::FixtureCatalog catalog(std::vector<std::string>(argv + 2, argv + argc));
     httplib::Server server;
     Bound(server);
-    server.set_pre_routing_handler([&catalog](const httplib::Request& request,
-                                              httplib::Response& response) {
-      const auto split = orvanta::demo::SplitRequestTarget(request);
-      auto reply = catalog.Answer(split.host, split.target);
-      response.status = reply.status;
-      response.set_content(std::move(reply.body), reply.contentType.c_str());
-      return httplib::Server::HandlerResponse::Handled;
-    });
+    server.set_pre_routing_handler(
+        [&catalog](const httplib::Request& request, httplib::Response& response) {
+          const auto split = orvanta::demo::SplitRequestTarget(request);
+          auto reply = catalog.Answer(split.host, split.target);
+          response.status = reply.status;
+          response.set_content(std::move(reply.body), reply.contentType.c_str());
+          return httplib::Server::HandlerResponse::Handled;
+        });
     const int bound = Bind(server, port);
     if (bound <= 0) {
       std::fprintf(stderr, "orvanta-fixture-server: cannot bind 127.0.0.1:%s\n", argv[1]);

@@ -2,15 +2,15 @@
 
 #include <array>
 
-#include "text/markup_escape.h"
 #include "text/code_page.h"
+#include "text/markup_escape.h"
 
 namespace orvanta::demo {
 namespace {
 
 // Query parameters of the engines, in the order they are looked for.
-constexpr std::array<std::string_view, 8> kQueryNames = {"wd", "word", "query", "q", "w",
-                                                          "p", "search", "key"};
+constexpr std::array<std::string_view, 8> kQueryNames = {"wd", "word", "query",  "q",
+                                                         "w",  "p",    "search", "key"};
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -39,8 +39,11 @@ std::string PercentDecoded(std::string_view text) {
 bool IsUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
-    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
-                               : (lead >> 3) == 30                ? 4 : 0;
+    const std::size_t length = lead < 0x80         ? 1
+                               : (lead >> 5) == 6  ? 2
+                               : (lead >> 4) == 14 ? 3
+                               : (lead >> 3) == 30 ? 4
+                                                   : 0;
     if (length == 0 || i + length > bytes.size()) return false;
     for (std::size_t k = 1; k < length; ++k)
       if ((static_cast<unsigned char>(bytes[i + k]) >> 6) != 2) return false;
@@ -84,10 +87,9 @@ std::string SearchResultPage(std::string_view host, std::string_view target) {
   const std::string query = EscapeMarkup(SearchQuery(target));
   return Gbk("<html><head><meta http-equiv=\"content-type\" content=\"text/html; "
              "charset=gb2312\"><title>") +
-         query + Gbk(" - 搜索结果</title></head><body><h3>") + Text(host) +
-         Gbk("</h3><p>找到与“") + query +
-         Gbk("”相关的结果（离线演示）</p><ol><li><a href=\"http://www.baidu.com/\">") + query +
-         Gbk(" 的相关新闻</a></li></ol></body></html>\n");
+         query + Gbk(" - 搜索结果</title></head><body><h3>") + Text(host) + Gbk("</h3><p>找到与“") +
+         query + Gbk("”相关的结果（离线演示）</p><ol><li><a href=\"http://www.baidu.com/\">") +
+         query + Gbk(" 的相关新闻</a></li></ol></body></html>\n");
 }
 
 }  // namespace orvanta::demo

@@ -76,8 +76,8 @@ void CheckFrameBuilders(const orvanta::Text& title, int mode, std::uint32_t draw
     std::uint32_t count;
     std::uint32_t first;
   };
-  for (const Kind& kind : {Kind{BuildVideoPage, 10, 20}, Kind{BuildImagePage, 8, 42},
-                           Kind{BuildMusicPage, 5, 62}}) {
+  for (const Kind& kind :
+       {Kind{BuildVideoPage, 10, 20}, Kind{BuildImagePage, 8, 42}, Kind{BuildMusicPage, 5, 62}}) {
     const Text page = kind.build(mode, draw);
     const std::string value = "value='" + std::to_string(draw % kind.count + kind.first) + "'";
     Check(CountOf(page, value) == 2);
@@ -124,9 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int total = static_cast<int>(store.titles.size());
   Check(orvanta::NewsPageCount(total) * orvanta::kNewsItemsPerPage >= total);
   const orvanta::Text navigation = orvanta::PageNavigation(current, pages, "temp/~astq2226529");
-  const orvanta::Text page = orvanta::RenderNewsPage(store, current < 1 ? 1 : current,
-                                                     pages < 1 ? 1 : pages, "temp/~astq2226529",
-                                                     links, head, orvanta::BuildAdvertScript(1));
+  const orvanta::Text page =
+      orvanta::RenderNewsPage(store, current < 1 ? 1 : current, pages < 1 ? 1 : pages,
+                              "temp/~astq2226529", links, head, orvanta::BuildAdvertScript(1));
   Check(page.size() >= head.size());
   return 0;
 }

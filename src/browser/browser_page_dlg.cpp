@@ -10,9 +10,9 @@
 #include "favorites/favorites_state.h"
 #include "favorites/favorites_tree_ui.h"
 #include "favorites/organize_favorites_dlg.h"
+#include "gui/message_box_ui.h"
 #include "gui/resource_images_ui.h"
 #include "gui/skin_colour_ui.h"
-#include "gui/message_box_ui.h"
 #include "gui/widget_text_ui.h"
 #include "subscriptions/subscription_keywords.h"
 #include "subscriptions/subscription_tree_ui.h"
@@ -41,14 +41,14 @@ CBrowserPageDlg::CBrowserPageDlg(wxWindow* parent, CPageHost* host, const Text& 
   m_pBrowser = std::make_unique<CWebBrowser2>(this, kBrowserId, this, firstAddress);
   for (int image : {221, 220, 221, 220}) m_treeImages.Add(LoadResBitmap(image, 16, 22));
 
-  m_pTree = new wxTreeCtrl(this, kTreeId, wxDefaultPosition, wxSize(0, 0),
-                           wxTR_HAS_BUTTONS | wxTR_HIDE_ROOT | wxTR_LINES_AT_ROOT |
-                               wxTR_SINGLE | wxBORDER_NONE);
+  m_pTree = new wxTreeCtrl(
+      this, kTreeId, wxDefaultPosition, wxSize(0, 0),
+      wxTR_HAS_BUTTONS | wxTR_HIDE_ROOT | wxTR_LINES_AT_ROOT | wxTR_SINGLE | wxBORDER_NONE);
   m_pTree->SetImageList(&m_treeImages);
   m_bTreeShown = 0;
 
-  m_pSplitter = new wxBitmapButton(this, kSplitterId, LoadResBitmap(182, 7, 300),
-                                   wxPoint(0, 0), wxSize(7, 300), wxBORDER_NONE);
+  m_pSplitter = new wxBitmapButton(this, kSplitterId, LoadResBitmap(182, 7, 300), wxPoint(0, 0),
+                                   wxSize(7, 300), wxBORDER_NONE);
   for (std::size_t i = 0; i < kToolbarIds.size(); ++i) {
     const wxBitmap face = LoadResBitmap(kStartBitmaps[i], kToolbarWidths[i], 30);
     m_pButtons[i] = new wxBitmapButton(this, kToolbarIds[i], face, wxDefaultPosition,
@@ -139,8 +139,8 @@ void CBrowserPageDlg::ShowFindBar() {
 void CBrowserPageDlg::PlaceFindBar() {
   if (!m_pFindBar) return;
   const wxSize size = GetClientSize();
-  const PageRect box = ComputeFindBoxRect(
-      ComputeBrowserPageLayout(size.x, size.y, m_bTreeShown == 1, true), size.x);
+  const PageRect box =
+      ComputeFindBoxRect(ComputeBrowserPageLayout(size.x, size.y, m_bTreeShown == 1, true), size.x);
   m_pFindBar->SetSize(box.x, box.y, box.width, box.height);
 }
 
@@ -158,18 +158,35 @@ void CBrowserPageDlg::OnPaint(wxPaintEvent&) {
 
 void CBrowserPageDlg::OnButton(wxCommandEvent& event) {
   switch (event.GetId()) {
-    case kBackId: m_pBrowser->GoBack(); break;
-    case kForwardId: m_pBrowser->GoForward(); break;
-    case kStopId: StopPage(); break;
-    case kRefreshId: m_pBrowser->Refresh(); break;
-    case kSaveId: m_pBrowser->ExecWB(4, 0); break;
-    case kSplitterId: ShowTreePanel(m_bTreeShown != 1 ? 1 : 0); break;
-    case kFavoritesId: ShowFavorites(); break;
+    case kBackId:
+      m_pBrowser->GoBack();
+      break;
+    case kForwardId:
+      m_pBrowser->GoForward();
+      break;
+    case kStopId:
+      StopPage();
+      break;
+    case kRefreshId:
+      m_pBrowser->Refresh();
+      break;
+    case kSaveId:
+      m_pBrowser->ExecWB(4, 0);
+      break;
+    case kSplitterId:
+      ShowTreePanel(m_bTreeShown != 1 ? 1 : 0);
+      break;
+    case kFavoritesId:
+      ShowFavorites();
+      break;
     case kAddFavoriteId:
       AddFavoriteOfPage(this, m_pBrowser->LocationName(), m_pBrowser->LocationURL());
       break;
-    case kOrganizeId: OrganizeFavoritesFolder(this); break;
-    default: break;  // nothing goes upward
+    case kOrganizeId:
+      OrganizeFavoritesFolder(this);
+      break;
+    default:
+      break;  // nothing goes upward
   }
 }
 
@@ -242,7 +259,7 @@ void CBrowserPageDlg::OnTreeActivated(wxTreeEvent&) {
 void CBrowserPageDlg::OnTreeSelection(wxTreeEvent& event) {
   // While changing the caret is still the old item, as the tree reports it.
   ReadTreeFavorite(*m_pTree, event.GetEventType() == wxEVT_TREE_SEL_CHANGING ? event.GetOldItem()
-                                                                            : event.GetItem());
+                                                                             : event.GetItem());
 }
 
 void CBrowserPageDlg::ShowFavorites() {

@@ -23,9 +23,17 @@ namespace orvanta {
 class CBrowserPageDlg : public wxPanel, public CWebBrowser2Events {
  public:
   enum {
-    kBackId = 1001, kForwardId = 1003, kStopId = 1004, kRefreshId = 1005,
-    kFavoritesId = 1006, kAddFavoriteId = 1007, kOrganizeId = 1008, kSaveId = 1018,
-    kTreeId = 1010, kBrowserId = 1011, kSplitterId = 1012,
+    kBackId = 1001,
+    kForwardId = 1003,
+    kStopId = 1004,
+    kRefreshId = 1005,
+    kFavoritesId = 1006,
+    kAddFavoriteId = 1007,
+    kOrganizeId = 1008,
+    kSaveId = 1018,
+    kTreeId = 1010,
+    kBrowserId = 1011,
+    kSplitterId = 1012,
   };
 
   // The control's first load is firstAddress when one is given (see CWebBrowser2).

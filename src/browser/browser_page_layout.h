@@ -11,16 +11,15 @@ struct PageRect {
 };
 
 // Toolbar buttons in their order on the page.
-inline constexpr std::array<int, 8> kToolbarIds = {1001, 1003, 1004, 1005,
-                                                   1006, 1007, 1008, 1018};
+inline constexpr std::array<int, 8> kToolbarIds = {1001, 1003, 1004, 1005, 1006, 1007, 1008, 1018};
 inline constexpr std::array<int, 8> kToolbarWidths = {54, 48, 48, 48, 61, 101, 87, 69};
 
 struct BrowserPageLayout {
   PageRect tree;
   PageRect splitter;
   int splitterBitmap = 182;
-  PageRect browser;        // the control's window
-  int browserWidth = 0;    // then its Width and Height
+  PageRect browser;      // the control's window
+  int browserWidth = 0;  // then its Width and Height
   int browserHeight = 0;
   std::array<PageRect, 8> buttons;  // in kToolbarIds order
 };

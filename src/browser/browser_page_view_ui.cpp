@@ -17,7 +17,8 @@ namespace {
 void WaitForJobMessageBox(const Text& message) {
   auto shown = std::make_shared<std::promise<void>>();
   std::future<void> closed = shown->get_future();
-  PostToWindowThread([message, shown] { ShowJobMessageBox(message, [shown] { shown->set_value(); }); });
+  PostToWindowThread(
+      [message, shown] { ShowJobMessageBox(message, [shown] { shown->set_value(); }); });
   closed.wait();  // also ends when the call is dropped at exit
 }
 

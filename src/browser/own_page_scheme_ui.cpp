@@ -67,9 +67,9 @@ void ServeOwnPage(WebKitURISchemeRequest* request, gpointer) {
   if (!page) return Refuse(request);
   const auto length = static_cast<gint64>(page->size());
   auto* held = new std::string(std::move(*page));
-  GBytes* bytes = g_bytes_new_with_free_func(held->data(), held->size(),
-                                             [](gpointer text) { delete static_cast<std::string*>(text); },
-                                             held);
+  GBytes* bytes = g_bytes_new_with_free_func(
+      held->data(), held->size(), [](gpointer text) { delete static_cast<std::string*>(text); },
+      held);
   GInputStream* stream = g_memory_input_stream_new_from_bytes(bytes);
   WebKitURISchemeResponse* response = webkit_uri_scheme_response_new(stream, length);
   webkit_uri_scheme_response_set_content_type(response, "text/html; charset=GBK");

@@ -52,14 +52,29 @@ void Perform(CWebBrowser2& browser, const CPageMenuTarget& target, int id) {
     case kOpenInNewWindowId:
       browser.OpenInNewWindow(ToLocalText(wxString::FromUTF8(target.linkUrl)));
       break;
-    case kCopyLinkId: CopyToClipboard(target.linkUrl); break;
-    case kSaveLinkId: browser.DownloadLinkAs(target.linkUrl); break;
-    case kBackId: browser.GoBack(); break;
-    case kForwardId: browser.GoForward(); break;
-    case kReloadId: browser.Refresh(); break;
-    case kCopyId: view->Copy(); break;
-    case kSelectAllId: view->SelectAll(); break;
-    default: break;
+    case kCopyLinkId:
+      CopyToClipboard(target.linkUrl);
+      break;
+    case kSaveLinkId:
+      browser.DownloadLinkAs(target.linkUrl);
+      break;
+    case kBackId:
+      browser.GoBack();
+      break;
+    case kForwardId:
+      browser.GoForward();
+      break;
+    case kReloadId:
+      browser.Refresh();
+      break;
+    case kCopyId:
+      view->Copy();
+      break;
+    case kSelectAllId:
+      view->SelectAll();
+      break;
+    default:
+      break;
   }
 }
 

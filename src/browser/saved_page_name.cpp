@@ -5,8 +5,8 @@ namespace orvanta {
 std::string SavedPageName(std::string_view title) {
   std::string name;
   for (const char c : title) {
-    const bool forbidden = c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 ||
-                           c == '\x7f';
+    const bool forbidden =
+        c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == '\x7f';
     name += forbidden ? '_' : c;
   }
   const std::size_t first = name.find_first_not_of(" .");

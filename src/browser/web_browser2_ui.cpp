@@ -14,8 +14,8 @@
 #include "browser/link_hover_script.h"
 #include "browser/own_page_scheme_ui.h"
 #include "browser/page_context_menu_ui.h"
-#include "browser/window_open_script.h"
 #include "browser/saved_page_name.h"
+#include "browser/window_open_script.h"
 #include "files/write_file.h"
 #include "gui/message_box_ui.h"
 #include "gui/widget_text_ui.h"
@@ -60,8 +60,7 @@ void OnNativeStatusMessage(WebKitUserContentManager*, WebKitJavascriptResult* re
 }
 
 // A page's script asked for a window; the engine never hears of it.
-void OnNativeOpenMessage(WebKitUserContentManager*, WebKitJavascriptResult* result,
-                         gpointer data) {
+void OnNativeOpenMessage(WebKitUserContentManager*, WebKitJavascriptResult* result, gpointer data) {
   JSCValue* value = webkit_javascript_result_get_js_value(result);
   if (value == nullptr || !jsc_value_is_string(value)) return;
   char* url = jsc_value_to_string(value);
@@ -113,8 +112,8 @@ gboolean OnNativeContextMenu(WebKitWebView*, WebKitContextMenu*, GdkEvent*,
 void OnSavedPageData(GObject* resource, GAsyncResult* result, gpointer data) {
   const std::unique_ptr<std::string> path(static_cast<std::string*>(data));
   gsize length = 0;
-  guchar* bytes = webkit_web_resource_get_data_finish(WEBKIT_WEB_RESOURCE(resource), result,
-                                                      &length, nullptr);
+  guchar* bytes =
+      webkit_web_resource_get_data_finish(WEBKIT_WEB_RESOURCE(resource), result, &length, nullptr);
   const bool written =
       bytes != nullptr &&
       WriteFileAtomically(*path, std::string_view(reinterpret_cast<const char*>(bytes), length),
@@ -167,9 +166,9 @@ CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events,
   RegisterOwnPageScheme();
   // The engine asks for its decisions and runs the user script only once the load is under
   // way, after ConfigureNativeView below, so the first page gets all of them too.
-  m_pView = wxWebView::New(parent, id, firstAddress.empty() ? wxString() : EngineUrl(firstAddress),
-                           wxDefaultPosition, wxDefaultSize, wxWebViewBackendDefault,
-                           wxBORDER_NONE);
+  m_pView =
+      wxWebView::New(parent, id, firstAddress.empty() ? wxString() : EngineUrl(firstAddress),
+                     wxDefaultPosition, wxDefaultSize, wxWebViewBackendDefault, wxBORDER_NONE);
   if (m_pView == nullptr) return;
   ConfigureNativeView();
   m_pView->Bind(wxEVT_WEBVIEW_NEWWINDOW, &CWebBrowser2::OnNewWindow, this);
@@ -239,7 +238,8 @@ gboolean OnDownloadDestination(WebKitDownload* download, gchar*, gpointer path) 
 
 void OnDownloadFailed(WebKitDownload*, GError* error, gpointer) {
   // The person cancelled nothing: a failed fetch or write is told as a failed write is.
-  if (g_error_matches(error, WEBKIT_DOWNLOAD_ERROR, WEBKIT_DOWNLOAD_ERROR_CANCELLED_BY_USER)) return;
+  if (g_error_matches(error, WEBKIT_DOWNLOAD_ERROR, WEBKIT_DOWNLOAD_ERROR_CANCELLED_BY_USER))
+    return;
   wxTheApp->CallAfter([] { ShowWindowMessageBox(DownloadErrorMessage()); });
 }
 
@@ -256,9 +256,10 @@ void CWebBrowser2::DownloadLinkAs(const std::string& url) {
   if (dialog.ShowModal() != wxID_OK) return;
   WebKitDownload* download = webkit_web_view_download_uri(native, url.c_str());
   webkit_download_set_allow_overwrite(download, TRUE);
-  g_signal_connect_data(download, "decide-destination", G_CALLBACK(OnDownloadDestination),
-                        g_strdup(dialog.GetPath().utf8_str().data()),
-                        [](gpointer path, GClosure*) { g_free(path); }, GConnectFlags(0));
+  g_signal_connect_data(
+      download, "decide-destination", G_CALLBACK(OnDownloadDestination),
+      g_strdup(dialog.GetPath().utf8_str().data()), [](gpointer path, GClosure*) { g_free(path); },
+      GConnectFlags(0));
   g_signal_connect(download, "failed", G_CALLBACK(OnDownloadFailed), nullptr);
   g_signal_connect(download, "finished", G_CALLBACK(OnDownloadFinished), nullptr);
 }
@@ -295,20 +296,20 @@ void CWebBrowser2::ConfigureNativeView() {
   WebKitUserContentManager* content = webkit_web_view_get_user_content_manager(native);
   g_signal_connect(content, "script-message-received::orvantaStatus",
                    G_CALLBACK(OnNativeStatusMessage), this);
-  webkit_user_content_manager_register_script_message_handler_in_world(
-      content, kLinkStatusHandler, kLinkStatusWorld);
+  webkit_user_content_manager_register_script_message_handler_in_world(content, kLinkStatusHandler,
+                                                                       kLinkStatusWorld);
   WebKitUserScript* script = webkit_user_script_new_for_world(
       kLinkHoverScript, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
       WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, kLinkStatusWorld, nullptr, nullptr);
   webkit_user_content_manager_add_script(content, script);
   webkit_user_script_unref(script);
   // The engine aborts the whole program on a script's window.open: pages get one of ours.
-  g_signal_connect(content, "script-message-received::orvantaOpen",
-                   G_CALLBACK(OnNativeOpenMessage), this);
+  g_signal_connect(content, "script-message-received::orvantaOpen", G_CALLBACK(OnNativeOpenMessage),
+                   this);
   webkit_user_content_manager_register_script_message_handler(content, kWindowOpenHandler);
-  WebKitUserScript* open = webkit_user_script_new(
-      kWindowOpenScript, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
-      WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
+  WebKitUserScript* open =
+      webkit_user_script_new(kWindowOpenScript, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
+                             WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
   webkit_user_content_manager_add_script(content, open);
   webkit_user_script_unref(open);
 }
@@ -416,13 +417,13 @@ void CWebBrowser2::SaveAs() {
 }
 
 void CWebBrowser2::SetWidth(int width) {
-  if (m_pView) m_pView->SetSize(wxDefaultCoord, wxDefaultCoord, width, wxDefaultCoord,
-                                wxSIZE_USE_EXISTING);
+  if (m_pView)
+    m_pView->SetSize(wxDefaultCoord, wxDefaultCoord, width, wxDefaultCoord, wxSIZE_USE_EXISTING);
 }
 
 void CWebBrowser2::SetHeight(int height) {
-  if (m_pView) m_pView->SetSize(wxDefaultCoord, wxDefaultCoord, wxDefaultCoord, height,
-                                wxSIZE_USE_EXISTING);
+  if (m_pView)
+    m_pView->SetSize(wxDefaultCoord, wxDefaultCoord, wxDefaultCoord, height, wxSIZE_USE_EXISTING);
 }
 
 Text CWebBrowser2::LocationName() const {

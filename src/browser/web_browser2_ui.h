@@ -23,7 +23,7 @@ class CWebBrowser2;
 // A request to open a link in a new window. The handler names a control to receive it or
 // cancels it; a request left as delivered opens nothing.
 struct CNewWindowRequest {
-  Text url;                       // the link's address as the engine reports it (ASCII)
+  Text url;                        // the link's address as the engine reports it (ASCII)
   CWebBrowser2* target = nullptr;  // the control that is to load the link
   bool cancel = false;
 };

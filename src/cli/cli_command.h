@@ -18,7 +18,7 @@ struct CommandContext {
   TextArray arguments;  // after the subcommand's name, already in code page 936
   std::ostream& out;    // the system's own bytes, written raw
   std::istream& in;
-  int outDescriptor;    // where out goes
+  int outDescriptor;  // where out goes
 
   // A line meant for a person (a message, the subscriptions list) and its line feed: in the
   // locale's encoding when out is a terminal, otherwise raw like everything else.

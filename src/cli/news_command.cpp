@@ -15,8 +15,7 @@ int RunNews(CommandContext& context) {
   return result.pagesWritten > 0 && !result.writeFailed ? kSuccess : kFailure;
 }
 
-const CommandRegistrar kNews{
-    {"news", "BASE TITLE [ADDRESS1 ... ADDRESS6]", RunNews}};
+const CommandRegistrar kNews{{"news", "BASE TITLE [ADDRESS1 ... ADDRESS6]", RunNews}};
 
 }  // namespace
 }  // namespace orvanta::cli

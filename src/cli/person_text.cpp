@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <memory>
-#include <type_traits>
 #include <string>
+#include <type_traits>
 
 #include "text/code_page.h"
 

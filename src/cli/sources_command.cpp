@@ -74,8 +74,7 @@ struct SourcesRequest {
 std::optional<SourcesRequest> ParseSourcesRequest(const TextArray& arguments) {
   SourcesRequest request;
   if (arguments.empty()) return request;
-  if (arguments[0] != kCheck || arguments.size() == 2 || arguments.size() > 3)
-    return std::nullopt;
+  if (arguments[0] != kCheck || arguments.size() == 2 || arguments.size() > 3) return std::nullopt;
   request.check = true;
   if (arguments.size() == 1) return request;
   const auto seconds = ParseWholeNumber<int>(arguments[2]);
@@ -96,9 +95,12 @@ void TellOfCutShort(const std::vector<FeedCheck>& checks, std::chrono::milliseco
 
 int CheckTable(std::ostream& out, const SourceOverrides& overrides,
                std::chrono::milliseconds bound) {
-  const auto checks = CheckFeeds(DistinctAddresses(overrides), [](int done, int total) {
-    std::cerr << "\rchecked " << done << " of " << total << " feeds" << std::flush;
-  }, bound);
+  const auto checks = CheckFeeds(
+      DistinctAddresses(overrides),
+      [](int done, int total) {
+        std::cerr << "\rchecked " << done << " of " << total << " feeds" << std::flush;
+      },
+      bound);
   std::cerr << "\n";
   TellOfCutShort(checks, bound);
   bool allGaveItems = true;

@@ -35,10 +35,12 @@ int ChangeFromCommandLine(CommandContext& context, int flag) {
   return ListIsAsAsked(change.outcome) ? kSuccess : kFailure;
 }
 
-const CommandRegistrar kSubscribe{
-    {"subscribe", "KEYWORD", [](CommandContext& context) { return ChangeFromCommandLine(context, 1); }}};
-const CommandRegistrar kUnsubscribe{
-    {"unsubscribe", "KEYWORD", [](CommandContext& context) { return ChangeFromCommandLine(context, 0); }}};
+const CommandRegistrar kSubscribe{{"subscribe", "KEYWORD", [](CommandContext& context) {
+                                     return ChangeFromCommandLine(context, 1);
+                                   }}};
+const CommandRegistrar kUnsubscribe{{"unsubscribe", "KEYWORD", [](CommandContext& context) {
+                                       return ChangeFromCommandLine(context, 0);
+                                     }}};
 
 }  // namespace
 }  // namespace orvanta::cli

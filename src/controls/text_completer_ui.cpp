@@ -1,8 +1,8 @@
 #include "controls/text_completer_ui.h"
 
 #include <wx/combobox.h>
-#include <wx/textctrl.h>
 #include <wx/cursor.h>
+#include <wx/textctrl.h>
 #include <wx/utils.h>
 
 #include "gui/widget_text_ui.h"
@@ -83,8 +83,8 @@ bool CTextCompleter::HandleMessage(wxEvent& event) {
       m_nControlKind != kKindNone) {
     wxWindow* control = dynamic_cast<wxWindow*>(event.GetEventObject());
     wxComboBox* combo = AsComboBox(control);
-    const bool rightKind = m_nControlKind == kKindComboBox ? combo != nullptr
-                                                           : AsEdit(control) != nullptr;
+    const bool rightKind =
+        m_nControlKind == kKindComboBox ? combo != nullptr : AsEdit(control) != nullptr;
     // A pick from the drop-down list also changes the text here; it is a choice, not typing.
     const bool picked = combo != nullptr && combo->GetSelection() != wxNOT_FOUND &&
                         combo->GetString(combo->GetSelection()) == combo->GetValue();

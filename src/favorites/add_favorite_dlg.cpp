@@ -24,21 +24,22 @@ wxString ProposedName(const Text& title) {
 
 }  // namespace
 
-CAddFavoriteDlg::CAddFavoriteDlg(wxWindow* parent, std::string favoritesFolder,
-                                 const Text& title, Text address)
+CAddFavoriteDlg::CAddFavoriteDlg(wxWindow* parent, std::string favoritesFolder, const Text& title,
+                                 Text address)
     : wxDialog(parent, wxID_ANY, wxString::FromUTF8("添加到收藏夹")),
       m_strFavoritesFolder(std::move(favoritesFolder)),
       m_strAddress(std::move(address)) {
-  m_pName = new wxTextCtrl(this, wxID_ANY, ProposedName(title), wxDefaultPosition,
-                           wxSize(320, -1));
+  m_pName = new wxTextCtrl(this, wxID_ANY, ProposedName(title), wxDefaultPosition, wxSize(320, -1));
   m_pFolder = new wxChoice(this, wxID_ANY);
   FillFolderChoice(*m_pFolder, ReadFavoritesTree(m_strFavoritesFolder));
 
   auto* grid = new wxFlexGridSizer(2, 8, 8);
   grid->AddGrowableCol(1);
-  grid->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("名称：")), 0, wxALIGN_CENTER_VERTICAL);
+  grid->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("名称：")), 0,
+            wxALIGN_CENTER_VERTICAL);
   grid->Add(m_pName, 1, wxEXPAND);
-  grid->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("创建到：")), 0, wxALIGN_CENTER_VERTICAL);
+  grid->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("创建到：")), 0,
+            wxALIGN_CENTER_VERTICAL);
   grid->Add(m_pFolder, 1, wxEXPAND);
   auto* buttons = new wxStdDialogButtonSizer();
   auto* ok = new wxButton(this, wxID_OK, wxString::FromUTF8("确定"));

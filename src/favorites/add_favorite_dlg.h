@@ -18,8 +18,7 @@ void AddFavoriteOfPage(wxWindow* parent, Text title, const Text& address);
 class CAddFavoriteDlg : public wxDialog {
  public:
   // title and address as the browser reports them (code page 936).
-  CAddFavoriteDlg(wxWindow* parent, std::string favoritesFolder, const Text& title,
-                  Text address);
+  CAddFavoriteDlg(wxWindow* parent, std::string favoritesFolder, const Text& title, Text address);
 
   wxTextCtrl* NameBox() const { return m_pName; }
   wxChoice* FolderChoice() const { return m_pFolder; }

@@ -21,8 +21,8 @@ std::string MakeFavoritesFolder() {
 }
 
 bool IsSafeFavoriteName(std::string_view name) {
-  return !name.empty() && name != "." && name != ".." &&
-         name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
+         name.find('\0') == std::string_view::npos;
 }
 
 std::optional<std::string> JoinFavoritePath(const std::string& folder, std::string_view parent,

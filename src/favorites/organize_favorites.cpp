@@ -21,7 +21,8 @@ bool Exists(const std::string& path) {
 
 bool IsUnwanted(unsigned char byte) {
   static constexpr std::string_view kReserved = "/\\:*?\"<>|";
-  return byte < 0x20 || byte == 0x7F || kReserved.find(static_cast<char>(byte)) != std::string_view::npos;
+  return byte < 0x20 || byte == 0x7F ||
+         kReserved.find(static_cast<char>(byte)) != std::string_view::npos;
 }
 
 // Cuts UTF-8 at a character boundary.

@@ -16,12 +16,11 @@
 namespace orvanta {
 
 COrganizeFavoritesDlg::COrganizeFavoritesDlg(wxWindow* parent, std::string favoritesFolder)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8("整理收藏夹"), wxDefaultPosition,
-               wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+    : wxDialog(parent, wxID_ANY, wxString::FromUTF8("整理收藏夹"), wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       m_strFavoritesFolder(std::move(favoritesFolder)) {
   m_pItems = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(300, 320),
-                            wxTR_HAS_BUTTONS | wxTR_HIDE_ROOT | wxTR_LINES_AT_ROOT |
-                                wxTR_SINGLE);
+                            wxTR_HAS_BUTTONS | wxTR_HIDE_ROOT | wxTR_LINES_AT_ROOT | wxTR_SINGLE);
   m_pName = new wxTextCtrl(this, wxID_ANY);
   m_pTarget = new wxChoice(this, wxID_ANY);
 
@@ -29,12 +28,14 @@ COrganizeFavoritesDlg::COrganizeFavoritesDlg(wxWindow* parent, std::string favor
   side->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("名称：")));
   side->Add(m_pName, 0, wxEXPAND | wxBOTTOM, 4);
   side->Add(new wxButton(this, kRenameId, wxString::FromUTF8("重命名")), 0, wxEXPAND | wxBOTTOM, 4);
-  side->Add(new wxButton(this, kNewFolderId, wxString::FromUTF8("新建文件夹")), 0, wxEXPAND | wxBOTTOM, 12);
+  side->Add(new wxButton(this, kNewFolderId, wxString::FromUTF8("新建文件夹")), 0,
+            wxEXPAND | wxBOTTOM, 12);
   side->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("移动到：")));
   side->Add(m_pTarget, 0, wxEXPAND | wxBOTTOM, 4);
   side->Add(new wxButton(this, kMoveId, wxString::FromUTF8("移动")), 0, wxEXPAND | wxBOTTOM, 12);
   side->Add(new wxButton(this, kDeleteId, wxString::FromUTF8("删除")), 0, wxEXPAND | wxBOTTOM, 4);
-  side->Add(new wxButton(this, kOpenFolderId, wxString::FromUTF8("打开文件夹")), 0, wxEXPAND | wxBOTTOM, 12);
+  side->Add(new wxButton(this, kOpenFolderId, wxString::FromUTF8("打开文件夹")), 0,
+            wxEXPAND | wxBOTTOM, 12);
   side->AddStretchSpacer();
   side->Add(new wxButton(this, wxID_CANCEL, wxString::FromUTF8("关闭")), 0, wxEXPAND);
   auto* row = new wxBoxSizer(wxHORIZONTAL);
@@ -91,8 +92,8 @@ void COrganizeFavoritesDlg::OnRename(wxCommandEvent&) {
 
 void COrganizeFavoritesDlg::OnMove(wxCommandEvent&) {
   if (const auto item = SelectedItem())
-    Finish(MoveFavorite(m_strFavoritesFolder, item->parent, item->name,
-                        ChosenSubfolder(*m_pTarget)));
+    Finish(
+        MoveFavorite(m_strFavoritesFolder, item->parent, item->name, ChosenSubfolder(*m_pTarget)));
 }
 
 void COrganizeFavoritesDlg::OnDelete(wxCommandEvent&) {

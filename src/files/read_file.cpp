@@ -78,8 +78,8 @@ FileRead ReadRegularFileBelow(const std::string& folder, const std::string& rela
     if (component.empty() || component == "." || component == "..")
       return Failed(FileReadFailure::kUnreadable);
     const bool last = slash == std::string_view::npos;
-    const int flags = last ? kReadFlags | O_NOFOLLOW
-                           : O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    const int flags =
+        last ? kReadFlags | O_NOFOLLOW : O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
     FileDescriptor next(::openat(directory.get(), component.c_str(), flags));
     if (next.get() < 0) return FailedOpen(errno);
     if (last) return ReadOpened(next, limit);

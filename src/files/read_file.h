@@ -15,7 +15,7 @@ enum class FileReadFailure {
 };
 
 struct FileRead {
-  std::optional<std::string> bytes;  // the file's bytes, up to the limit
+  std::optional<std::string> bytes;                        // the file's bytes, up to the limit
   FileReadFailure failure = FileReadFailure::kUnreadable;  // why not, when bytes is empty
 };
 

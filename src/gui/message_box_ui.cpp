@@ -147,8 +147,6 @@ void ShowJobMessageBox(const Text& text, std::function<void()> closed) {
   box->Raise();
 }
 
-void SetMessageBoxPresenter(MessageBoxPresenter presenter) {
-  Presenter() = std::move(presenter);
-}
+void SetMessageBoxPresenter(MessageBoxPresenter presenter) { Presenter() = std::move(presenter); }
 
 }  // namespace orvanta

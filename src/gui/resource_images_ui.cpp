@@ -15,8 +15,7 @@ namespace {
 // names relative to the program's own folder.
 wxString ResourceFolder() {
   static const wxString folder = [] {
-    const wxString programFolder =
-        wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+    const wxString programFolder = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
     const wxString beside = programFolder + "/res";
     if (wxFileName::DirExists(beside)) return beside;
     return programFolder + "/" ORVANTA_RES_FROM_PROGRAM;

@@ -95,7 +95,8 @@ LinkAction DecideNewWindow(std::string_view hoverUrl, const SearchResolver& reso
     }
     return action;
   }
-  if (ContainsBeyondStart(hoverUrl, "ttp://ss/#")) return SearchAction(Fields(hoverUrl), resolveSearch);
+  if (ContainsBeyondStart(hoverUrl, "ttp://ss/#"))
+    return SearchAction(Fields(hoverUrl), resolveSearch);
   return OrdinaryLink();
 }
 

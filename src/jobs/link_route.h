@@ -48,8 +48,7 @@ struct LinkAction {
 };
 
 // The engine table's answer for an option number (as text) and a keyword.
-using SearchResolver =
-    std::function<SearchLinkAction(const Text& option, const Text& keyword)>;
+using SearchResolver = std::function<SearchLinkAction(const Text& option, const Text& keyword)>;
 
 // The decision for a new-window request on the remembered hovered address. Searches with an
 // engine other than the program's own are resolved through resolveSearch, by default the

@@ -34,8 +34,8 @@ MediaListSources ChooseMediaListSources(const Text& listFile) {
 void RunMediaListJob(const Text& listFile, const MediaListSources& sources,
                      CMediaListBuilder::MessageSink showMessage) {
   CMediaListBuilder builder(std::move(showMessage));
-  builder.BuildMediaListPage(sources.source1, sources.source2, sources.source3,
-                             sources.source4, sources.source5, Text(), listFile, listFile);
+  builder.BuildMediaListPage(sources.source1, sources.source2, sources.source3, sources.source4,
+                             sources.source5, Text(), listFile, listFile);
 }
 
 void RunMediaListJob(const Text& listFile, CMediaListBuilder::MessageSink showMessage) {

@@ -10,8 +10,8 @@ struct MediaListSources {
   Text source1, source2, source3, source4, source5;
 };
 
-// The three home pages of the kind the list file name (media_kinds.h) stands for; sources 4 and 5 stay
-// empty.
+// The three home pages of the kind the list file name (media_kinds.h) stands for; sources 4 and 5
+// stay empty.
 MediaListSources ChooseMediaListSources(const Text& listFile);
 
 // Builds the list file from the sources of its kind; showMessage sees the download error.

@@ -50,8 +50,8 @@ std::array<Text, 5> KeywordNewsSources(const Text& keyword) {
   sources[2] = Around(hosts::kJikeNews, "/rss/query/", keyword, ".xml");
   LocalToUtf8(sources[2]);
   sources[3] = Around(hosts::kSosoFeed, "/rss?tag=1&src=-10&ofmt=xml&kd=n&full=1&w=", keyword, "");
-  sources[4] = Around(hosts::kGoogleNews, "/news?pz=1&cf=all&ned=cn&hl=zh-CN&q=", keyword,
-                      "&output=rss");
+  sources[4] =
+      Around(hosts::kGoogleNews, "/news?pz=1&cf=all&ned=cn&hl=zh-CN&q=", keyword, "&output=rss");
   return sources;
 }
 

@@ -23,10 +23,10 @@ std::array<Text, 5> KeywordNewsSources(const Text& keyword);
 std::array<Text, 5> KeywordNewsSources(const Text& keyword, const SourceOverrides& overrides);
 
 struct NewsJobResult {
-  Text firstPage;                // relative name of the first page written; empty when none was
-  std::optional<Text> message;   // the download error or the write failure to show
+  Text firstPage;               // relative name of the first page written; empty when none was
+  std::optional<Text> message;  // the download error or the write failure to show
   std::optional<Text> sourcesReport;  // what the sources file got wrong, shown before all else
-  bool writeFailed = false;      // a page could not be written
+  bool writeFailed = false;           // a page could not be written
 };
 
 // Looks the topic or region number up and builds its pages under baseName.

@@ -12,9 +12,12 @@ inline constexpr int kMediaListJob = 333;
 
 constexpr int PageJobNumber(PageJobKind kind) {
   switch (kind) {
-    case PageJobKind::kKeywordNews: return kKeywordNewsJob;
-    case PageJobKind::kTopicNews: return kTopicNewsJob;
-    case PageJobKind::kMediaList: return kMediaListJob;
+    case PageJobKind::kKeywordNews:
+      return kKeywordNewsJob;
+    case PageJobKind::kTopicNews:
+      return kTopicNewsJob;
+    case PageJobKind::kMediaList:
+      return kMediaListJob;
   }
   return 0;
 }

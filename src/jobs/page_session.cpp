@@ -60,12 +60,21 @@ LinkAction CPageSession::FollowNewWindow(const Text& requestUrl) {
     case LinkActionKind::kChangeSubscription:
       ChangeSubscription(action.keyword, action.flag);
       break;
-    case LinkActionKind::kOpenTopic: OpenTopicPage(action.number); break;
-    case LinkActionKind::kKeywordNews: OpenKeywordNewsPage(action.keyword); break;
-    case LinkActionKind::kShowMessage: m_view.ShowMessage(action.message); break;
-    case LinkActionKind::kOpenAddress: m_view.OpenInSecondaryWindow(action.address); break;
+    case LinkActionKind::kOpenTopic:
+      OpenTopicPage(action.number);
+      break;
+    case LinkActionKind::kKeywordNews:
+      OpenKeywordNewsPage(action.keyword);
+      break;
+    case LinkActionKind::kShowMessage:
+      m_view.ShowMessage(action.message);
+      break;
+    case LinkActionKind::kOpenAddress:
+      m_view.OpenInSecondaryWindow(action.address);
+      break;
     case LinkActionKind::kOpenInNewWindow:
-    case LinkActionKind::kNothing: break;
+    case LinkActionKind::kNothing:
+      break;
   }
   return action;
 }

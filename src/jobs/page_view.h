@@ -13,8 +13,8 @@ namespace orvanta {
 // What the page's job members show of the job it started last.
 struct PageJob {
   PageJobKind kind = PageJobKind::kTopicNews;
-  Text subject;                  // a topic number, a keyword or a media list file
-  std::array<Text, 5> sources;   // the feeds or sites the job reads; empty until it knows
+  Text subject;                 // a topic number, a keyword or a media list file
+  std::array<Text, 5> sources;  // the feeds or sites the job reads; empty until it knows
 };
 
 // What a job on its own thread may use of its page; both are safe from any thread.

@@ -31,13 +31,14 @@ bool IsSet(const char* variable) {
 
 bool EnvironmentNamesProxy() {
   // curl reads no HTTP_PROXY in capitals (a CGI program's environment may carry one).
-  for (const char* variable : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+  for (const char* variable :
+       {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
     if (IsSet(variable)) return true;
   return false;
 }
 
 std::string CurlProxyFromList(const std::vector<std::string>& proxies) {
-  static constexpr std::string_view kUsable[] = {"http://",   "https://",  "socks4://",
+  static constexpr std::string_view kUsable[] = {"http://",    "https://",  "socks4://",
                                                  "socks4a://", "socks5://", "socks5h://"};
   for (const std::string& proxy : proxies) {
     if (proxy.starts_with("direct://")) return {};

@@ -134,7 +134,8 @@ Text DownloadLines(std::string_view address, const DownloadLimits& limits) {
   curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 20L);
-  curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeout.count()));
+  curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
+                   static_cast<long>(limits.connectTimeout.count()));
   curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.transferTimeout.count()));
   curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
   curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, AbortWhenStalled);

@@ -18,9 +18,7 @@ bool IsAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= '
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
 // The whitespace of the browser's tokenizer; a CR counts because the browser turns it into LF.
-bool IsMarkupSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
+bool IsMarkupSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 
 bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix) {
   if (at > text.size() || text.size() - at < prefix.size()) return false;
@@ -34,9 +32,9 @@ bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view pr
 // rest of the field would be read differently than it is checked here.
 bool IsBlockedElement(std::string_view name) {
   static constexpr std::array<std::string_view, 18> kBlocked = {
-      "script",   "iframe", "frame",    "frameset", "object",  "embed",
-      "applet",   "base",   "meta",     "form",     "style",   "xmp",
-      "noembed",  "noframes", "noscript", "plaintext", "title", "textarea"};
+      "script",  "iframe",   "frame",    "frameset",  "object", "embed",
+      "applet",  "base",     "meta",     "form",      "style",  "xmp",
+      "noembed", "noframes", "noscript", "plaintext", "title",  "textarea"};
   if (name.size() > 9) return false;
   char lower[10];
   for (std::size_t i = 0; i < name.size(); ++i) lower[i] = LowerAscii(name[i]);
@@ -49,8 +47,8 @@ bool IsBlockedElement(std::string_view name) {
 // Attributes that only ever show text to the reader: a title such as "javascript: the good
 // parts" is no address.
 bool IsTextAttribute(std::string_view name) {
-  static constexpr std::array<std::string_view, 6> kText = {"title", "alt", "abbr", "summary",
-                                                            "label", "placeholder"};
+  static constexpr std::array<std::string_view, 6> kText = {"title",   "alt",   "abbr",
+                                                            "summary", "label", "placeholder"};
   for (std::string_view text : kText)
     if (name.size() == text.size() && StartsWithNoCase(name, 0, text)) return true;
   return false;
@@ -80,8 +78,7 @@ int HexValue(char c) {
 // as it matters for telling an address apart. Non-ASCII results become one high byte.
 // Names are taken with or without ';' and in any case: decoding too much only makes the
 // check stricter, never looser.
-std::optional<std::pair<char, std::size_t>> DecodeReference(std::string_view text,
-                                                            std::size_t at) {
+std::optional<std::pair<char, std::size_t>> DecodeReference(std::string_view text, std::size_t at) {
   std::size_t i = at + 1;
   if (i < text.size() && text[i] == '#') {
     ++i;
@@ -99,9 +96,15 @@ std::optional<std::pair<char, std::size_t>> DecodeReference(std::string_view tex
     const char decoded = (value > 0 && value < 0x80) ? static_cast<char>(value) : '\x80';
     return std::make_pair(decoded, i - at);
   }
-  static constexpr std::array<std::pair<std::string_view, char>, 9> kNamed = {{
-      {"colon", ':'}, {"tab", '\t'}, {"newline", '\n'}, {"sol", '/'}, {"semi", ';'},
-      {"lpar", '('}, {"rpar", ')'}, {"period", '.'}, {"amp", '&'}}};
+  static constexpr std::array<std::pair<std::string_view, char>, 9> kNamed = {{{"colon", ':'},
+                                                                               {"tab", '\t'},
+                                                                               {"newline", '\n'},
+                                                                               {"sol", '/'},
+                                                                               {"semi", ';'},
+                                                                               {"lpar", '('},
+                                                                               {"rpar", ')'},
+                                                                               {"period", '.'},
+                                                                               {"amp", '&'}}};
   for (const auto& [name, decoded] : kNamed) {
     if (!StartsWithNoCase(text, i, name)) continue;
     std::size_t end = i + name.size();
@@ -302,7 +305,7 @@ class Neutraliser {
     while (!endsName(i)) ++i;
     std::vector<Edit> edits;
     std::string_view closer;  // what the tag lacks when the field ends inside it
-    bool textValue = false;  // the value being read belongs to a text attribute
+    bool textValue = false;   // the value being read belongs to a text attribute
     const auto checkValue = [&](std::size_t begin, std::size_t end) {
       if (!textValue && IsActiveAddress(in_.substr(begin, end - begin)))
         edits.push_back({begin, end, Text(kInertAddress)});

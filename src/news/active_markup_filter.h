@@ -9,9 +9,9 @@ namespace orvanta {
 // Markup that keeps its text, links and pictures but cannot run anything: script and
 // other active elements are escaped into text, event-handler attributes are renamed, and
 // script addresses become "about:blank". A tag or comment that the field leaves open is
-// closed at its end, so whatever the page puts behind it is read as the page meant it. Ordinary markup comes back
-// byte for byte. Works on raw bytes: the page's GBK decoder never pairs a lead byte with
-// the ASCII bytes that shape markup.
+// closed at its end, so whatever the page puts behind it is read as the page meant it. Ordinary
+// markup comes back byte for byte. Works on raw bytes: the page's GBK decoder never pairs a lead
+// byte with the ASCII bytes that shape markup.
 Text NeutraliseActiveMarkup(std::string_view markup);
 
 // True when an attribute value, once the browser has decoded its character references and

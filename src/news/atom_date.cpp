@@ -41,8 +41,7 @@ int Weekday(int year, int month, int day) {
 // "Z" or "+hh:mm" / "-hh:mm" as RSS writes a zone, "+0000" or "+hhmm".
 std::optional<Text> RssZone(std::string_view zone) {
   if (zone == "Z" || zone == "z") return Text("+0000");
-  if (zone.size() != 6 || (zone[0] != '+' && zone[0] != '-') || zone[3] != ':')
-    return std::nullopt;
+  if (zone.size() != 6 || (zone[0] != '+' && zone[0] != '-') || zone[3] != ':') return std::nullopt;
   const auto hours = DigitsAt(zone, 1, 2), minutes = DigitsAt(zone, 4, 2);
   if (!hours || !minutes || *hours > 23 || *minutes > 59) return std::nullopt;
   return Text(1, zone[0]) + Text(zone.substr(1, 2)) + Text(zone.substr(4, 2));
@@ -52,21 +51,20 @@ std::optional<Text> RssZone(std::string_view zone) {
 
 std::optional<Text> AtomDateAsRssDate(std::string_view date) {
   // yyyy-mm-ddThh:mm:ss[.fraction](Z|+hh:mm|-hh:mm)
-  if (date.size() < 20 || date[4] != '-' || date[7] != '-' || date[13] != ':' ||
-      date[16] != ':' || (date[10] != 'T' && date[10] != 't' && date[10] != ' '))
+  if (date.size() < 20 || date[4] != '-' || date[7] != '-' || date[13] != ':' || date[16] != ':' ||
+      (date[10] != 'T' && date[10] != 't' && date[10] != ' '))
     return std::nullopt;
   const auto year = DigitsAt(date, 0, 4), month = DigitsAt(date, 5, 2), day = DigitsAt(date, 8, 2);
   const auto hour = DigitsAt(date, 11, 2), minute = DigitsAt(date, 14, 2),
              second = DigitsAt(date, 17, 2);
   if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
-  if (*month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month) ||
-      *hour > 23 || *minute > 59 || *second > 60)
+  if (*month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month) || *hour > 23 ||
+      *minute > 59 || *second > 60)
     return std::nullopt;
   std::size_t zoneAt = 19;
   if (date[zoneAt] == '.') {
     ++zoneAt;
-    while (zoneAt < date.size() && std::isdigit(static_cast<unsigned char>(date[zoneAt])))
-      ++zoneAt;
+    while (zoneAt < date.size() && std::isdigit(static_cast<unsigned char>(date[zoneAt]))) ++zoneAt;
   }
   const auto zone = RssZone(date.substr(zoneAt));
   if (!zone) return std::nullopt;
@@ -80,9 +78,9 @@ std::optional<Text> AtomDateAsRssDate(std::string_view date) {
 Text RewriteAtomDate(const Text& date) {
   const std::size_t first = date.find_first_not_of(" \t\r\n");
   const std::size_t last = date.find_last_not_of(" \t\r\n");
-  const auto rss = first == Text::npos ? std::nullopt
-                                       : AtomDateAsRssDate(std::string_view(date).substr(
-                                             first, last - first + 1));
+  const auto rss = first == Text::npos
+                       ? std::nullopt
+                       : AtomDateAsRssDate(std::string_view(date).substr(first, last - first + 1));
   return RewriteDate(rss ? *rss : date);
 }
 

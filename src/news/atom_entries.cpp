@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "news/clean_field.h"
-#include "news/tag_end.h"
 #include "news/atom_date.h"
 #include "news/atom_text.h"
+#include "news/clean_field.h"
+#include "news/tag_end.h"
 
 namespace orvanta {
 namespace {
@@ -186,9 +186,8 @@ Text DescriptionOf(const EntryChildren& children) {
   auto element = children.First("summary");
   if (!element || element->content.empty()) element = children.First("content");
   if (!element) return Text();
-  const AtomTextKind kind =
-      AtomTextKindOf(AttributeOf(element->attributes, "type").value_or(""),
-                     AttributeOf(element->attributes, "mode").value_or(""));
+  const AtomTextKind kind = AtomTextKindOf(AttributeOf(element->attributes, "type").value_or(""),
+                                           AttributeOf(element->attributes, "mode").value_or(""));
   return AtomTextAsPageText(element->content, kind);
 }
 

@@ -56,8 +56,8 @@ std::size_t PastEndTag(std::string_view text, std::string_view name, std::size_t
 }
 
 bool OpensTag(std::string_view rest) {
-  return rest.size() > 1 && (std::isalpha(static_cast<unsigned char>(rest[1])) ||
-                             rest[1] == '/' || rest[1] == '!' || rest[1] == '?');
+  return rest.size() > 1 && (std::isalpha(static_cast<unsigned char>(rest[1])) || rest[1] == '/' ||
+                             rest[1] == '!' || rest[1] == '?');
 }
 
 struct Cdata {

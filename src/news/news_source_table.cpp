@@ -34,8 +34,8 @@ constexpr TopicRow kTopics[] = {
      "/news?cf=i&ned=cn&hl=zh-CN&topic=w&output=rss", kSohuNews, "/rss/guoji.xml", "intl", "ft",
      "world", "/news/world/focus15.xml"},
     {"4", "军事", "/ns?word=%BE%FC%CA%C2&tn=newsrss&sr=0&cl=2&rn=20&ct=0", kGoogleNews,
-     "/news?hdlOnly=1&cf=i&ned=cn&hl=zh-CN&q=%E5%86%9B%E4%BA%8B&cf=i&output=rss",
-     kSohuMilitaryNews, "/rss/junshi.xml", "military", "ft", "military", "/roll/mil/hot_roll.xml"},
+     "/news?hdlOnly=1&cf=i&ned=cn&hl=zh-CN&q=%E5%86%9B%E4%BA%8B&cf=i&output=rss", kSohuMilitaryNews,
+     "/rss/junshi.xml", "military", "ft", "military", "/roll/mil/hot_roll.xml"},
     {"5", "财经", "/n?cmd=1&class=finannews&tn=rss&sub=0", kGoogleNews,
      "/news?hdlOnly=1&cf=i&ned=cn&hl=zh-CN&topic=b&output=rss", kBaiduNews,
      "/ns?word=%B2%C6%BE%AD&tn=newsrss&sr=0&cl=2&rn=20&ct=0", "finance", "ft", "finance",
@@ -49,8 +49,8 @@ constexpr TopicRow kTopics[] = {
      "/ns?word=%B7%BF%B2%FA&tn=newsrss&sr=0&cl=2&rn=20&ct=0", "house", "ft", "house",
      "/blog/house/fc.xml"},
     {"8", "汽车", "/n?cmd=4&class=autonews&tn=rss", kGoogleNews,
-     "/news?cf=i&ned=cn&hl=zh-CN&topic=a&output=rss", kSohuAutoFeed, "/rss/qichexinwen.xml",
-     "auto", "ft", "auto", "/news/allnews/auto.xml"},
+     "/news?cf=i&ned=cn&hl=zh-CN&topic=a&output=rss", kSohuAutoFeed, "/rss/qichexinwen.xml", "auto",
+     "ft", "auto", "/news/allnews/auto.xml"},
     {"9", "体育", "/n?cmd=4&class=sportnews&tn=rss", kGoogleNews,
      "/news?cf=i&ned=cn&hl=zh-CN&topic=s&output=rss", kSohuNews, "/rss/sports.xml", "gym", "ft",
      "sport", "/roll/sports/hot_roll.xml"},
@@ -67,8 +67,8 @@ constexpr TopicRow kTopics[] = {
      "/news?cf=i&ned=cn&hl=zh-CN&topic=t&output=rss", kNetEaseTech,
      "/special/00091JPQ/techimportant.xml", "tech", "ft", "tech", "/news/allnews/tech.xml"},
     {"14", "社会", "/n?cmd=4&class=socianews&tn=rss", kGoogleNews,
-     "/news?cf=i&ned=cn&hl=zh-CN&topic=y&output=rss", kIfengNews,
-     "/pubres/rss/society/feed.xml", "society", "ft", "society", "/news/society/misc15.xml"},
+     "/news?cf=i&ned=cn&hl=zh-CN&topic=y&output=rss", kIfengNews, "/pubres/rss/society/feed.xml",
+     "society", "ft", "society", "/news/society/misc15.xml"},
     {"15", "健康", "/n?cmd=4&class=healthnews&tn=rss", kBaiduNews,
      "/n?cmd=4&class=socianews&tn=rss", kBaiduNews,
      "/ns?word=%BD%A1%BF%B5&tn=newsrss&sr=0&cl=2&rn=20&ct=0", "health", "ft", "health",
@@ -80,17 +80,17 @@ struct RegionRow {
 };
 
 constexpr RegionRow kRegions[] = {
-    {"21", "北京", "0"},    {"22", "上海", "2354"}, {"23", "天津", "125"},
-    {"24", "重庆", "6425"}, {"25", "广东", "5495"}, {"26", "河北", "250"},
-    {"27", "辽宁", "1481"}, {"28", "吉林", "1783"}, {"29", "甘肃", "8534"},
-    {"30", "山西", "812"},  {"31", "四川", "6692"}, {"32", "陕西", "8205"},
-    {"33", "河南", "4371"}, {"34", "山东", "3996"}, {"35", "湖南", "5161"},
-    {"36", "湖北", "4811"}, {"37", "江西", "3636"}, {"38", "江苏", "2493"},
-    {"39", "浙江", "2809"}, {"40", "安徽", "3072"}, {"41", "福建", "3372"},
-    {"42", "广西", "5886"}, {"43", "贵州", "7230"}, {"44", "香港", "9337"},
-    {"45", "澳门", "9436"}, {"46", "海南", "6245"}, {"47", "台湾", "9442"},
-    {"48", "云南", "7527"}, {"49", "内蒙古", "1167"}, {"50", "青海", "8782"},
-    {"51", "宁夏", "8907"}, {"52", "新疆", "9001"}, {"53", "西藏", "7915"},
+    {"21", "北京", "0"},      {"22", "上海", "2354"},   {"23", "天津", "125"},
+    {"24", "重庆", "6425"},   {"25", "广东", "5495"},   {"26", "河北", "250"},
+    {"27", "辽宁", "1481"},   {"28", "吉林", "1783"},   {"29", "甘肃", "8534"},
+    {"30", "山西", "812"},    {"31", "四川", "6692"},   {"32", "陕西", "8205"},
+    {"33", "河南", "4371"},   {"34", "山东", "3996"},   {"35", "湖南", "5161"},
+    {"36", "湖北", "4811"},   {"37", "江西", "3636"},   {"38", "江苏", "2493"},
+    {"39", "浙江", "2809"},   {"40", "安徽", "3072"},   {"41", "福建", "3372"},
+    {"42", "广西", "5886"},   {"43", "贵州", "7230"},   {"44", "香港", "9337"},
+    {"45", "澳门", "9436"},   {"46", "海南", "6245"},   {"47", "台湾", "9442"},
+    {"48", "云南", "7527"},   {"49", "内蒙古", "1167"}, {"50", "青海", "8782"},
+    {"51", "宁夏", "8907"},   {"52", "新疆", "9001"},   {"53", "西藏", "7915"},
     {"54", "黑龙江", "1967"},
 };
 
@@ -113,8 +113,9 @@ NewsSource TopicSource(const TopicRow& row) {
   source.slots[1] = Address(row.slot2Host, row.slot2);
   source.slots[2] = Address(row.slot3Host, row.slot3);
   source.slots[3] = Address(kYoudaoNews, "/top?ct=" + Text(row.ct) + "&doctype=rss");
-  source.slots[4] = Address(kSosoNewsInformation, "/news?ty=cls&ofmt=xml&src=-11&kd=" +
-                                                      Text(row.kd) + "&w=" + Text(row.w));
+  source.slots[4] =
+      Address(kSosoNewsInformation,
+              "/news?ty=cls&ofmt=xml&src=-11&kd=" + Text(row.kd) + "&w=" + Text(row.w));
   source.slots[5] = Address(kSinaFeed, row.slot6);
   return source;
 }

@@ -8,7 +8,7 @@
 namespace orvanta {
 
 struct NewsSource {
-  Text title;          // the row's name, or the number text itself when no row matches
+  Text title;           // the row's name, or the number text itself when no row matches
   NewsFeedSlots slots;  // all empty when no row matches
 };
 

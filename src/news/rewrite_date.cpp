@@ -17,9 +17,9 @@ struct Key {
 // Two-letter pieces of the English names; a key at the token's first byte does not count,
 // so "Thu" and "Sep" are not recognised.
 const std::array<Key, 9>& WeekdayKeys() {
-  static const Text kMonday = Gbk("星期一"), kTuesday = Gbk("星期二"),
-                    kWednesday = Gbk("星期三"), kThursday = Gbk("星期四"),
-                    kFriday = Gbk("星期五"), kSaturday = Gbk("星期六"), kSunday = Gbk("星期天");
+  static const Text kMonday = Gbk("星期一"), kTuesday = Gbk("星期二"), kWednesday = Gbk("星期三"),
+                    kThursday = Gbk("星期四"), kFriday = Gbk("星期五"), kSaturday = Gbk("星期六"),
+                    kSunday = Gbk("星期天");
   static const std::array<Key, 9> kKeys = {{{"on", kMonday},
                                             {"us", kTuesday},
                                             {"ue", kTuesday},

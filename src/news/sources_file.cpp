@@ -25,7 +25,6 @@ bool IsBlankOrComment(std::string_view line) {
   return first == std::string_view::npos || line[first] == '#';
 }
 
-
 // Fields between tabs; trailing empty fields (tabs left at the end of a line) are dropped.
 TextArray Fields(std::string_view line) {
   TextArray fields;
@@ -168,9 +167,12 @@ SourcesFile ReadSourcesFile(const std::string& path) {
   const FileRead read = ReadRegularFile(path, kSourcesFileLimit + 1);
   if (!read.bytes) {
     switch (read.failure) {
-      case FileReadFailure::kMissing: return {};
-      case FileReadFailure::kNotAFile: return FileProblem(path, Gbk("不是普通文件，没有读取"));
-      case FileReadFailure::kUnreadable: break;
+      case FileReadFailure::kMissing:
+        return {};
+      case FileReadFailure::kNotAFile:
+        return FileProblem(path, Gbk("不是普通文件，没有读取"));
+      case FileReadFailure::kUnreadable:
+        break;
     }
     return FileProblem(path, Gbk("无法读取"));
   }

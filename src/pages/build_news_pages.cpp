@@ -7,18 +7,18 @@
 #include <thread>
 #include <vector>
 
-#include "files/stale_temporaries.h"
 #include "files/staged_files.h"
+#include "files/stale_temporaries.h"
 #include "files/write_failure_message.h"
 #include "net/download_error_message.h"
 #include "news/fetch_feed.h"
 #include "news/parse_feed.h"
 #include "pages/advert_script.h"
 #include "pages/base_name_lock.h"
-#include "text/markup_escape.h"
 #include "pages/page_navigation.h"
 #include "pages/search_frame.h"
 #include "text/code_page.h"
+#include "text/markup_escape.h"
 #include "text/split_text.h"
 
 namespace orvanta {
@@ -94,8 +94,8 @@ Text PageItems(const NewsItemStore& store, int page, int perPage) {
   static constexpr std::string_view kEnd = "<br><br>";
   std::size_t size = 0;
   for (int k = std::max(0, first); k < end; ++k)
-    size += ItemAt(store.links, k).size() + store.titles[k].size() +
-            ItemAt(store.dates, k).size() + ItemAt(store.descriptions, k).size() + 48;
+    size += ItemAt(store.links, k).size() + store.titles[k].size() + ItemAt(store.dates, k).size() +
+            ItemAt(store.descriptions, k).size() + 48;
   Text items;
   items.reserve(size);
   for (int k = std::max(0, first); k < end; ++k) {
@@ -181,8 +181,8 @@ NewsBuildResult WriteNewsPages(const NewsItemStore& store, const Text& baseName,
   return result;
 }
 
-NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName,
-                               const Text& title, const FeedProgressSink& progress) {
+NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName, const Text& title,
+                               const FeedProgressSink& progress) {
   NewsBuildResult result;
   try {
     // Builds of one base name would overwrite each other's pages: one after the other.

@@ -27,8 +27,8 @@ struct NewsBuildResult {
 // Fetches the slots concurrently, merges their items in slot order and writes the pages
 // baseName + "1", "2", ... relative to the current directory. progress hears of the
 // downloads while they run, and never after the build returns.
-NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName,
-                               const Text& title, const FeedProgressSink& progress = {});
+NewsBuildResult BuildNewsPages(const NewsFeedSlots& slots, const Text& baseName, const Text& title,
+                               const FeedProgressSink& progress = {});
 NewsBuildResult BuildNewsPages(const Text& slot1, const Text& slot2, const Text& slot3,
                                const Text& slot4, const Text& slot5, const Text& slot6,
                                const Text& baseName, const Text& title);
@@ -41,8 +41,7 @@ Text PageItems(const NewsItemStore& store, int page, int perPage);
 
 // Writes the pages of a filled store, all of them or, when one cannot be written, none: the
 // pages of an earlier build stay as they were, and the result carries the write failure.
-NewsBuildResult WriteNewsPages(const NewsItemStore& store, const Text& baseName,
-                               const Text& title);
+NewsBuildResult WriteNewsPages(const NewsItemStore& store, const Text& baseName, const Text& title);
 
 // The text of one page of a filled store; head and advert are built by the caller once.
 Text RenderNewsPage(const NewsItemStore& store, int page, int pages, const Text& baseName,

@@ -11,8 +11,8 @@ namespace orvanta {
 Text FeedProgressStatusText(const FeedProgress& progress) {
   static const Text kReading = Gbk("正在读取 ");
   static const Text kEllipsis = Gbk(" …");
-  Text text = kReading + std::to_string(progress.feedsDone) + "/" +
-              std::to_string(progress.feedsTotal);
+  Text text =
+      kReading + std::to_string(progress.feedsDone) + "/" + std::to_string(progress.feedsTotal);
   if (!progress.pendingHost.empty()) text += " " + progress.pendingHost;
   return text + kEllipsis;
 }

@@ -40,9 +40,8 @@ CMediaListBuilder::CMediaListBuilder(MessageSink showMessage)
 
 CMediaListBuilder::~CMediaListBuilder() = default;
 
-Text CMediaListBuilder::BuildMediaListPage(const Text& slot1, const Text& slot2,
-                                           const Text& slot3, const Text& slot4,
-                                           const Text& slot5, const Text& slot6,
+Text CMediaListBuilder::BuildMediaListPage(const Text& slot1, const Text& slot2, const Text& slot3,
+                                           const Text& slot4, const Text& slot5, const Text& slot6,
                                            const Text& listFile, const Text& /*listFileAgain*/) {
   // Two builds of one list would otherwise race for the same file.
   const auto lock = LockBaseName(listFile);
@@ -64,8 +63,7 @@ Text CMediaListBuilder::BuildMediaListPage(const Text& slot1, const Text& slot2,
 Text DecodeMediaPage(std::string_view address, Text page) {
   if (ContainsBeyondStart(address, hosts::kSosoDomain)) ReplaceInPlace(page, "ie=utf-8", "");
   if (ContainsBeyondStart(address, hosts::kBaiduDomain)) ReplaceInPlace(page, "ie=utf-8", "");
-  if (ContainsBeyondStart(page, "=UTF-8") || ContainsBeyondStart(page, "=utf-8"))
-    Utf8ToLocal(page);
+  if (ContainsBeyondStart(page, "=UTF-8") || ContainsBeyondStart(page, "=utf-8")) Utf8ToLocal(page);
   return page;
 }
 
@@ -113,9 +111,9 @@ Text CMediaListBuilder::CutLink(std::string_view piece, std::string_view endMark
   Text text = ItemAt(parts, 0);
   ReplaceInPlace(text, "<em>", "");
   ReplaceInPlace(text, "</em>", "");
-  if (ContainsBeyondStart(text, "><")) return Text();  // wraps another tag, a picture
+  if (ContainsBeyondStart(text, "><")) return Text();        // wraps another tag, a picture
   if (!ContainsBeyondStart(text, "http://")) return Text();  // relative address
-  if (!ContainsBeyondStart(text, "<")) return Text();  // no end tag in front of the mark
+  if (!ContainsBeyondStart(text, "<")) return Text();        // no end tag in front of the mark
   Text link = Text(kLinkStart) + text + Text(kLinkEnd);
   // These links land in a local page that may read local files: one that the feed filter
   // would have to change (a handler, a script address, an active element, markup left

@@ -12,8 +12,7 @@ constexpr std::string_view kHideLoadingFrame =
 constexpr std::string_view kShowListFrame =
     "parent.document.getElementById(\"orvt\").style.display='';\r\n "
     "parent.document.getElementById(\"orvt\").style.height=document.body.scrollHeight;\r\n ";
-constexpr std::string_view kScriptClose =
-    "}\r\nwindow.setInterval(\"t()\",100);\r\n</script>\r\n";
+constexpr std::string_view kScriptClose = "}\r\nwindow.setInterval(\"t()\",100);\r\n</script>\r\n";
 constexpr std::string_view kPollTarget = "<span id=\"okl\"></span>";
 
 }  // namespace

@@ -61,8 +61,8 @@ std::vector<Attribute> ReadAttributes(std::string_view markup, std::size_t& posi
       ++position;
     if (position >= markup.size() || markup[position] == '>') break;
     const std::size_t nameStart = position;
-    while (position < markup.size() && !IsBlank(markup[position]) &&
-           markup[position] != '=' && markup[position] != '>' && markup[position] != '/')
+    while (position < markup.size() && !IsBlank(markup[position]) && markup[position] != '=' &&
+           markup[position] != '>' && markup[position] != '/')
       ++position;
     Attribute attribute{markup.substr(nameStart, position - nameStart), {}};
     while (position < markup.size() && IsBlank(markup[position])) ++position;
@@ -109,8 +109,8 @@ void CollectPageScripts(std::string_view markup, PageScripts& scripts) {
       ++position;
       continue;
     }
-    const bool script = StartsWithNoCase(markup.substr(position + 1), "script") &&
-                        nameEnd == position + 7;
+    const bool script =
+        StartsWithNoCase(markup.substr(position + 1), "script") && nameEnd == position + 7;
     position = nameEnd;
     bool loaded = false;
     for (const Attribute& attribute : ReadAttributes(markup, position)) {

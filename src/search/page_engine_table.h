@@ -14,8 +14,8 @@ struct PageEngine {
   std::string_view queryHost;
   std::string_view queryPath;  // in front of the keyword
   std::string_view afterKeyword;
-  bool queryInUtf8;            // the whole query address is converted to UTF-8
-  bool hasHome;                // false: an empty keyword asks for one instead
+  bool queryInUtf8;  // the whole query address is converted to UTF-8
+  bool hasHome;      // false: an empty keyword asks for one instead
   std::string_view homeHost;
   std::string_view homePath;
 };

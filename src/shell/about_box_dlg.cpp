@@ -45,8 +45,8 @@ CAboutBoxDlg::CAboutBoxDlg(wxWindow* parent)
   CreateTexts();
   CreateLinks();
 
-  auto* ok = new wxButton(this, texts.okId, FromLocal(texts.ok), wxDefaultPosition,
-                          wxDefaultSize, wxBU_EXACTFIT);
+  auto* ok = new wxButton(this, texts.okId, FromLocal(texts.ok), wxDefaultPosition, wxDefaultSize,
+                          wxBU_EXACTFIT);
   ok->SetFont(m_font);
   ok->SetSize(ToWx(texts.okRect));
   ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Close(); });
@@ -61,9 +61,9 @@ CAboutBoxDlg::CAboutBoxDlg(wxWindow* parent)
 
 void CAboutBoxDlg::CreateTexts() {
   const AboutBoxTexts& texts = GetAboutBoxTexts();
-  auto* group = new wxStaticBox(this, texts.groupId, FromLocal(texts.group),
-                                ToWx(texts.groupRect).GetPosition(),
-                                ToWx(texts.groupRect).GetSize());
+  auto* group =
+      new wxStaticBox(this, texts.groupId, FromLocal(texts.group),
+                      ToWx(texts.groupRect).GetPosition(), ToWx(texts.groupRect).GetSize());
   group->SetFont(m_font);
   for (const AboutStaticText& line : texts.statics) {
     auto* label = new wxStaticText(this, line.id, FromLocal(line.text), wxDefaultPosition,

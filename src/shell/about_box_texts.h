@@ -32,16 +32,16 @@ struct AboutLink {
 
 struct AboutBoxTexts {
   int resource = 138;
-  Text title;     // "Orvanta"
+  Text title;  // "Orvanta"
   int groupId = 1020;
-  Text group;     // "关于"
+  Text group;  // "关于"
   AboutRect groupRect;
   int okId = 1;
-  Text ok;        // "确定"
+  Text ok;  // "确定"
   AboutRect okRect;
-  AboutRect clientSize;                        // x and y unused
-  std::array<AboutStaticText, 9> statics;      // 1024 to 1032
-  std::array<AboutLink, 3> links;              // blog 1003, site 1001, mail 1004
+  AboutRect clientSize;                    // x and y unused
+  std::array<AboutStaticText, 9> statics;  // 1024 to 1032
+  std::array<AboutLink, 3> links;          // blog 1003, site 1001, mail 1004
   // The plain font of the texts: face "宋体", height 12, weight 9.
   Text fontFace;
   int fontHeight = 12;
@@ -50,10 +50,10 @@ struct AboutBoxTexts {
 
 struct SmallAboutTexts {
   int resource = 100;
-  Text title;   // "关于 kelmo"
-  Text line;    // "Orvanta 1.0 版"
+  Text title;  // "关于 kelmo"
+  Text line;   // "Orvanta 1.0 版"
   Text rights;
-  Text ok;      // "确定"
+  Text ok;         // "确定"
   int icon = 128;  // names no icon of the program, so the icon control stays empty
 };
 

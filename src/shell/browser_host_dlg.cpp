@@ -26,8 +26,8 @@ const Text& AddressPlaceholder() {
 
 }  // namespace
 
-CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordColour,
-                                 long style, const Text& firstAddress)
+CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordColour, long style,
+                                 const Text& firstAddress)
     : wxDialog(nullptr, wxID_ANY, title, wxPoint(0, 0), wxSize(850, 570), style) {
   SetBackgroundColour(SkinColour());
   m_pTab = new wxPanel(this, kTabId);
@@ -38,17 +38,17 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
   // characters themselves are 20 pixels, which lets every engine's label fit its box.
   m_inputFont = wxFont(wxFontInfo(wxSize(0, 20)).Family(wxFONTFAMILY_SWISS).FaceName("Arial"));
   m_statusFont = wxFont(wxFontInfo(wxSize(0, 16)).Family(wxFONTFAMILY_SWISS));
-  m_pAddress = new CColorComboBox(this, kAddressId, wxEmptyString, wxDefaultPosition,
-                                  wxDefaultSize, wxCB_DROPDOWN | wxCB_SORT);
+  m_pAddress = new CColorComboBox(this, kAddressId, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                  wxCB_DROPDOWN | wxCB_SORT);
   m_pGo = new wxBitmapButton(this, kGoId, LoadResBitmap(187, 51, 28), wxDefaultPosition,
                              wxSize(51, 28), wxBORDER_NONE);
-  m_pKeyword = new wxTextCtrl(this, kKeywordId, wxEmptyString, wxDefaultPosition,
-                              wxDefaultSize, wxBORDER_SIMPLE);
+  m_pKeyword = new wxTextCtrl(this, kKeywordId, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                              wxBORDER_SIMPLE);
   // Read-only: typed characters never reach the engine box.
-  m_pEngine = new CColorComboBox(this, kEngineId, wxEmptyString, wxDefaultPosition,
-                                wxDefaultSize, wxCB_READONLY | wxCB_SORT);
-  m_pSearch = new wxBitmapButton(this, kSearchId, LoadResBitmap(188, 51, 28),
-                                 wxDefaultPosition, wxSize(51, 28), wxBORDER_NONE);
+  m_pEngine = new CColorComboBox(this, kEngineId, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                 wxCB_READONLY | wxCB_SORT);
+  m_pSearch = new wxBitmapButton(this, kSearchId, LoadResBitmap(188, 51, 28), wxDefaultPosition,
+                                 wxSize(51, 28), wxBORDER_NONE);
   // Created last so that it lies above the tab frame, which reaches below it.
   m_pStatus = new wxTextCtrl(this, kStatusId, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                              wxTE_READONLY | wxBORDER_NONE);
@@ -95,8 +95,7 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
   });
 }
 
-void CBrowserHostDlg::PointerOnInputBox(int focusField, wxTextEntry* box,
-                                        const Text& placeholder) {
+void CBrowserHostDlg::PointerOnInputBox(int focusField, wxTextEntry* box, const Text& placeholder) {
   m_nFocusField = focusField;
   if (ToLocalText(box->GetValue()) != placeholder) return;
   box->ChangeValue(wxEmptyString);
@@ -214,12 +213,19 @@ void CBrowserHostDlg::AskToQuit() {
 bool CBrowserHostDlg::SteerCompletionList(int key) {
   if (!m_completer.IsListShown()) return false;
   switch (key) {
-    case WXK_ESCAPE: m_completer.CloseList(); return true;  // the list goes first
-    case WXK_DOWN: return m_completer.StepList(1);
-    case WXK_UP: return m_completer.StepList(-1);
+    case WXK_ESCAPE:
+      m_completer.CloseList();
+      return true;  // the list goes first
+    case WXK_DOWN:
+      return m_completer.StepList(1);
+    case WXK_UP:
+      return m_completer.StepList(-1);
     case WXK_RETURN:
-    case WXK_NUMPAD_ENTER: m_completer.CloseList(); return false;  // then Enter as ever
-    default: return false;
+    case WXK_NUMPAD_ENTER:
+      m_completer.CloseList();
+      return false;  // then Enter as ever
+    default:
+      return false;
   }
 }
 
@@ -227,8 +233,9 @@ void CBrowserHostDlg::OnCharHook(wxKeyEvent& event) {
   if (event.GetModifiers() == wxMOD_NONE && SteerCompletionList(event.GetKeyCode())) return;
   const BrowserKeyAction action = BrowserKeyFor(event.GetKeyCode(), event.GetModifiers());
   // Enter and Escape typed into a web page belong to the page and its scripts.
-  const bool pageKey = (action == BrowserKeyAction::kEnter ||
-                        action == BrowserKeyAction::kEscape) && !FocusInOwnControls();
+  const bool pageKey =
+      (action == BrowserKeyAction::kEnter || action == BrowserKeyAction::kEscape) &&
+      !FocusInOwnControls();
   if (action == BrowserKeyAction::kNone || pageKey) {
     event.Skip();
     return;
@@ -239,27 +246,58 @@ void CBrowserHostDlg::OnCharHook(wxKeyEvent& event) {
 void CBrowserHostDlg::RunBrowserKey(BrowserKeyAction action) {
   CWebBrowser2& browser = m_pPage->Browser();
   switch (action) {
-    case BrowserKeyAction::kEnter: OnEnter(); return;
-    case BrowserKeyAction::kEscape: OnEscape(); return;
-    case BrowserKeyAction::kFocusAddress: FocusAddressBox(); return;
-    case BrowserKeyAction::kRefresh: browser.Refresh(); return;
-    case BrowserKeyAction::kBack: browser.GoBack(); return;
-    case BrowserKeyAction::kForward: browser.GoForward(); return;
-    case BrowserKeyAction::kFind: m_pPage->ShowFindBar(); return;
-    case BrowserKeyAction::kZoomIn: browser.Zoom(1); return;
-    case BrowserKeyAction::kZoomOut: browser.Zoom(-1); return;
-    case BrowserKeyAction::kZoomReset: browser.Zoom(0); return;
-    case BrowserKeyAction::kCloseWindow: OnCloseKey(); return;
-    case BrowserKeyAction::kAskClose: AskToQuit(); return;
-    case BrowserKeyAction::kNone: return;
+    case BrowserKeyAction::kEnter:
+      OnEnter();
+      return;
+    case BrowserKeyAction::kEscape:
+      OnEscape();
+      return;
+    case BrowserKeyAction::kFocusAddress:
+      FocusAddressBox();
+      return;
+    case BrowserKeyAction::kRefresh:
+      browser.Refresh();
+      return;
+    case BrowserKeyAction::kBack:
+      browser.GoBack();
+      return;
+    case BrowserKeyAction::kForward:
+      browser.GoForward();
+      return;
+    case BrowserKeyAction::kFind:
+      m_pPage->ShowFindBar();
+      return;
+    case BrowserKeyAction::kZoomIn:
+      browser.Zoom(1);
+      return;
+    case BrowserKeyAction::kZoomOut:
+      browser.Zoom(-1);
+      return;
+    case BrowserKeyAction::kZoomReset:
+      browser.Zoom(0);
+      return;
+    case BrowserKeyAction::kCloseWindow:
+      OnCloseKey();
+      return;
+    case BrowserKeyAction::kAskClose:
+      AskToQuit();
+      return;
+    case BrowserKeyAction::kNone:
+      return;
   }
 }
 
 void CBrowserHostDlg::OnButton(wxCommandEvent& event) {
   switch (event.GetId()) {
-    case kGoId: OnGo(); break;
-    case kSearchId: OnSearch(); break;
-    default: event.Skip(); break;
+    case kGoId:
+      OnGo();
+      break;
+    case kSearchId:
+      OnSearch();
+      break;
+    default:
+      event.Skip();
+      break;
   }
 }
 

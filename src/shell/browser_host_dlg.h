@@ -19,8 +19,13 @@ namespace orvanta {
 class CBrowserHostDlg : public wxDialog, public CPageHost {
  public:
   enum {
-    kGoId = 1001, kTabId = 1002, kStatusId = 1009, kEngineId = 1014, kAddressId = 1015,
-    kSearchId = 1016, kKeywordId = 1017,
+    kGoId = 1001,
+    kTabId = 1002,
+    kStatusId = 1009,
+    kEngineId = 1014,
+    kAddressId = 1015,
+    kSearchId = 1016,
+    kKeywordId = 1017,
   };
 
   CBrowserPageDlg& Page() { return *m_pPage; }

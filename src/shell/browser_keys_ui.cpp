@@ -39,21 +39,29 @@ BrowserKeyAction BrowserKeyFor(int keyCode, int modifiers) {
   }
 }
 
-
 #ifdef __WXGTK__
 namespace {
 
 int WxKeyCode(guint keyval) {
   switch (keyval) {
-    case GDK_KEY_Left: return WXK_LEFT;
-    case GDK_KEY_KP_Left: return WXK_NUMPAD_LEFT;
-    case GDK_KEY_Right: return WXK_RIGHT;
-    case GDK_KEY_KP_Right: return WXK_NUMPAD_RIGHT;
-    case GDK_KEY_F5: return WXK_F5;
-    case GDK_KEY_F6: return WXK_F6;
-    case GDK_KEY_KP_Add: return WXK_NUMPAD_ADD;
-    case GDK_KEY_KP_Subtract: return WXK_NUMPAD_SUBTRACT;
-    case GDK_KEY_KP_0: return WXK_NUMPAD0;
+    case GDK_KEY_Left:
+      return WXK_LEFT;
+    case GDK_KEY_KP_Left:
+      return WXK_NUMPAD_LEFT;
+    case GDK_KEY_Right:
+      return WXK_RIGHT;
+    case GDK_KEY_KP_Right:
+      return WXK_NUMPAD_RIGHT;
+    case GDK_KEY_F5:
+      return WXK_F5;
+    case GDK_KEY_F6:
+      return WXK_F6;
+    case GDK_KEY_KP_Add:
+      return WXK_NUMPAD_ADD;
+    case GDK_KEY_KP_Subtract:
+      return WXK_NUMPAD_SUBTRACT;
+    case GDK_KEY_KP_0:
+      return WXK_NUMPAD0;
     default: {
       const guint32 character = gdk_keyval_to_unicode(keyval);
       return character > 0 && character < 0x80 ? static_cast<int>(character) : 0;
@@ -87,11 +95,12 @@ gboolean OnKeyPress(GtkWidget*, GdkEvent* event, gpointer data) {
 void AnswerBrowserKeysFirst(wxWindow* window, std::function<void(BrowserKeyAction)> run) {
 #ifdef __WXGTK__
   auto* held = new std::function<void(BrowserKeyAction)>(std::move(run));
-  g_signal_connect_data(window->GetHandle(), "event", G_CALLBACK(OnKeyPress), held,
-                        [](gpointer data, GClosure*) {
-                          delete static_cast<std::function<void(BrowserKeyAction)>*>(data);
-                        },
-                        GConnectFlags(0));
+  g_signal_connect_data(
+      window->GetHandle(), "event", G_CALLBACK(OnKeyPress), held,
+      [](gpointer data, GClosure*) {
+        delete static_cast<std::function<void(BrowserKeyAction)>*>(data);
+      },
+      GConnectFlags(0));
 #else
   (void)window;
   (void)run;

@@ -25,8 +25,7 @@ CBrowserWindowDlg* CBrowserWindowDlg::OpenAt(const std::string& address) {
   return window;
 }
 
-CBrowserWindowDlg::CBrowserWindowDlg()
-    : CBrowserHostDlg("Orvanta", wxColour(151, 196, 229)) {
+CBrowserWindowDlg::CBrowserWindowDlg() : CBrowserHostDlg("Orvanta", wxColour(151, 196, 229)) {
   SetIcon(LoadResIcon(175));
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   m_pPage->ShowTreePanel(1);

@@ -3,9 +3,7 @@
 namespace orvanta {
 namespace {
 
-CaptionRect FromSize(int x, int y, int width, int height) {
-  return {x, y, x + width, y + height};
-}
+CaptionRect FromSize(int x, int y, int width, int height) { return {x, y, x + width, y + height}; }
 
 // The fixed ranges stand for the painted buttons of the 850-pixel window.
 constexpr int kFixedRangeHeight = 26;
@@ -35,8 +33,10 @@ CaptionLayout LayOutCaption(int width, int height, bool maximised, const Caption
   const int menuLeft = minimiseLeft - 33;
   layout.buttons = {{
       {CaptionButton::kClose, 156, {closeLeft, top, closeLeft + 47, bottom}, 47},
-      {CaptionButton::kMaximiseRestore, MaximiseFaceBitmap(maximised),
-       {maximiseLeft, top, closeLeft + 6, bottom}, 40},
+      {CaptionButton::kMaximiseRestore,
+       MaximiseFaceBitmap(maximised),
+       {maximiseLeft, top, closeLeft + 6, bottom},
+       40},
       {CaptionButton::kMinimise, 158, {minimiseLeft, top, maximiseLeft + 6, bottom}, 40},
       {CaptionButton::kMenu, 159, {menuLeft, top, minimiseLeft + 7, bottom}, 40},
   }};
@@ -66,12 +66,16 @@ CaptionButton FixedCaptionButtonAt(int x, int y) {
 
 CaptionAction ActionOf(CaptionButton button, bool maximised) {
   switch (button) {
-    case CaptionButton::kClose: return CaptionAction::kClose;
-    case CaptionButton::kMinimise: return CaptionAction::kMinimise;
+    case CaptionButton::kClose:
+      return CaptionAction::kClose;
+    case CaptionButton::kMinimise:
+      return CaptionAction::kMinimise;
     case CaptionButton::kMaximiseRestore:
       return maximised ? CaptionAction::kRestore : CaptionAction::kMaximise;
-    case CaptionButton::kMenu: return CaptionAction::kOpenMenu;
-    case CaptionButton::kNone: break;
+    case CaptionButton::kMenu:
+      return CaptionAction::kOpenMenu;
+    case CaptionButton::kNone:
+      break;
   }
   return CaptionAction::kNone;
 }

@@ -20,10 +20,9 @@ wxRect ToRect(const CaptionRect& rect) {
 }
 
 const wxBitmap& CaptionIcon() {
-  static const wxBitmap icon(
-      LoadResBitmap(kCaptionIconResource, kCaptionIconSize, kCaptionIconSize)
-          .ConvertToImage()
-          .Scale(kCaptionIconSize, kCaptionIconSize, wxIMAGE_QUALITY_HIGH));
+  static const wxBitmap icon(LoadResBitmap(kCaptionIconResource, kCaptionIconSize, kCaptionIconSize)
+                                 .ConvertToImage()
+                                 .Scale(kCaptionIconSize, kCaptionIconSize, wxIMAGE_QUALITY_HIGH));
   return icon;
 }
 
@@ -33,15 +32,16 @@ void PaintButton(wxDC& dc, const CaptionBitmapCell& cell) {
   const wxBitmap face = LoadResBitmap(cell.bitmap, cell.copiedWidth, cell.cell.Height());
   const wxSize shown(std::min(cell.copiedWidth, face.GetWidth()),
                      std::min(cell.cell.Height(), face.GetHeight()));
-  dc.DrawBitmap(shown == face.GetSize() ? face : face.GetSubBitmap(wxRect(shown)),
-                cell.cell.left, cell.cell.top);
+  dc.DrawBitmap(shown == face.GetSize() ? face : face.GetSubBitmap(wxRect(shown)), cell.cell.left,
+                cell.cell.top);
 }
 
 void PaintTitle(wxDC& dc, const CaptionRect& title) {
-  static const wxFont font(wxFontInfo(wxSize(0, kCaptionTitleHeight))
-                               .Family(wxFONTFAMILY_SWISS)
-                               .FaceName(wxString(kCaptionTitleFace.data(), kCaptionTitleFace.size()))
-                               .Bold());
+  static const wxFont font(
+      wxFontInfo(wxSize(0, kCaptionTitleHeight))
+          .Family(wxFONTFAMILY_SWISS)
+          .FaceName(wxString(kCaptionTitleFace.data(), kCaptionTitleFace.size()))
+          .Bold());
   wxDCClipper clip(dc, ToRect(title));
   dc.SetFont(font);
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);

@@ -12,8 +12,7 @@ namespace orvanta {
 class CSkinPainter {
  public:
   // fill is the colour below the picture, where the window is taller than it.
-  void Paint(wxDC& dc, const CaptionLayout& layout, const wxSize& windowSize,
-             const wxColour& fill);
+  void Paint(wxDC& dc, const CaptionLayout& layout, const wxSize& windowSize, const wxColour& fill);
 
  private:
   // The picture is scaled once per window width: every change of a control over the skin

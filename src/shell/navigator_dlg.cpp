@@ -12,11 +12,11 @@
 #include <string>
 
 #include "browser/browser_address.h"
-#include "files/write_failure_message.h"
 #include "files/working_folders.h"
+#include "files/write_failure_message.h"
 #include "files/write_file.h"
-#include "gui/resource_images_ui.h"
 #include "gui/message_box_ui.h"
+#include "gui/resource_images_ui.h"
 #include "pages/media_kinds.h"
 #include "pages/page_files.h"
 #include "shell/about_box_dlg.h"
@@ -125,9 +125,11 @@ CNavigatorDlg::CNavigatorDlg()
   Bind(wxEVT_LEFT_DCLICK, &CNavigatorDlg::OnCaptionDoubleClick, this);
   Bind(wxEVT_MOTION, &CNavigatorDlg::OnMouseMove, this);
   for (const int command : {kAboutCommand, kExitCommand})
-    Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunMenuCommand(event.GetId()); }, command);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent& event) { RunMenuCommand(event.GetId()); }, command);
   Bind(wxEVT_RIGHT_DOWN, &CNavigatorDlg::OnRightDown, this);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowSmallAboutBox(this); }, kSmallAboutCommand);
+  Bind(
+      wxEVT_MENU, [this](wxCommandEvent&) { ShowSmallAboutBox(this); }, kSmallAboutCommand);
   DisplayStatus(m_strStatusText);
   ShowNewsTree();
 }
@@ -136,11 +138,16 @@ CNavigatorDlg::~CNavigatorDlg() { m_hoverTimer.Stop(); }
 
 wxBitmapButton* CNavigatorDlg::PageButton(int id) const {
   switch (id) {
-    case kNewsId: return m_pNews;
-    case kVideoId: return m_pVideo;
-    case kImageId: return m_pImage;
-    case kMusicId: return m_pMusic;
-    default: return nullptr;
+    case kNewsId:
+      return m_pNews;
+    case kVideoId:
+      return m_pVideo;
+    case kImageId:
+      return m_pImage;
+    case kMusicId:
+      return m_pMusic;
+    default:
+      return nullptr;
   }
 }
 
@@ -223,7 +230,8 @@ void CNavigatorDlg::LightPageButton(wxWindow* under) {
     if (!button || !faces.highlighted.IsOk()) continue;
     const bool lit = button == under;
     if (lit) m_pLitButton = button;
-    if (lit != (button == litBefore)) button->SetBitmapLabel(lit ? faces.highlighted : faces.normal);
+    if (lit != (button == litBefore))
+      button->SetBitmapLabel(lit ? faces.highlighted : faces.normal);
   }
 }
 
@@ -287,11 +295,20 @@ void CNavigatorDlg::RunCaptionClick(const CaptionClick& click) {
       PopupMenu(menu.get(), click.menuX, click.menuY);
       break;
     }
-    case CaptionAction::kMinimise: Iconize(true); break;
-    case CaptionAction::kMaximise: Maximize(true); break;
-    case CaptionAction::kRestore: Maximize(false); break;
-    case CaptionAction::kClose: Close(); break;
-    case CaptionAction::kNone: break;
+    case CaptionAction::kMinimise:
+      Iconize(true);
+      break;
+    case CaptionAction::kMaximise:
+      Maximize(true);
+      break;
+    case CaptionAction::kRestore:
+      Maximize(false);
+      break;
+    case CaptionAction::kClose:
+      Close();
+      break;
+    case CaptionAction::kNone:
+      break;
   }
 }
 

@@ -14,8 +14,8 @@ constexpr int kFullKeywordWidth = 292;
 constexpr int kLeastKeywordWidth = 100;
 constexpr int kLeastAddressWidth = 160;
 // Everything of the row but the two text boxes.
-constexpr int kFixedWidth = kMargin + kButtonWidth + kGapAfterGo + kEngineWidth + kButtonWidth +
-                            kMargin;
+constexpr int kFixedWidth =
+    kMargin + kButtonWidth + kGapAfterGo + kEngineWidth + kButtonWidth + kMargin;
 
 CaptionRect Box(int left, int top, int width) { return {left, top, left + width, top + kHeight}; }
 

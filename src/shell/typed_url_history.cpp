@@ -23,7 +23,6 @@ bool Keepable(std::string_view address) {
   });
 }
 
-
 }  // namespace
 
 std::string TypedUrlHistoryPath() {

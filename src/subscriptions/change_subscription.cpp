@@ -15,10 +15,10 @@ Text Quoted(std::string_view before, std::string_view keyword, std::string_view 
 }
 
 const Text& LimitMessage() {
-  static const Text message = Gbk(
-      "抱歉，您订阅的关键字超过了60个，\r\n\r\n"
-      "请删除不常用的关键字，\r\n\r\n"
-      "然后再订阅新的关键字即可!");
+  static const Text message =
+      Gbk("抱歉，您订阅的关键字超过了60个，\r\n\r\n"
+          "请删除不常用的关键字，\r\n\r\n"
+          "然后再订阅新的关键字即可!");
   return message;
 }
 
@@ -80,8 +80,7 @@ SubscriptionChange ApplySubscriptionChange(std::string_view fileText, std::strin
   return Subscribe(fileText, keyword);
 }
 
-SubscriptionChange ChangeSubscription(const std::string& path, std::string_view keyword,
-                                      int flag) {
+SubscriptionChange ChangeSubscription(const std::string& path, std::string_view keyword, int flag) {
   // The empty keyword is turned away before the file is touched, as it always was.
   if (keyword.empty()) return ApplySubscriptionChange(Text(), keyword, flag);
   const SubscriptionFileText file = ReadSubscriptionFile(path);

@@ -24,8 +24,8 @@ enum class SubscriptionOutcome {
 
 struct SubscriptionChange {
   SubscriptionOutcome outcome;
-  Text message;                   // shown in a message box captioned kSubscriptionCaption
-  std::optional<Text> newText;    // the file's new content, only when it changes
+  Text message;                 // shown in a message box captioned kSubscriptionCaption
+  std::optional<Text> newText;  // the file's new content, only when it changes
   bool RefillTree() const { return newText.has_value(); }
 };
 
@@ -40,7 +40,6 @@ SubscriptionChange ApplySubscriptionChange(std::string_view fileText, std::strin
 
 // Reads the file at path, applies the change and writes the file back when it changed. On a
 // write failure the outcome is kFileError and the file keeps its old list.
-SubscriptionChange ChangeSubscription(const std::string& path, std::string_view keyword,
-                                      int flag);
+SubscriptionChange ChangeSubscription(const std::string& path, std::string_view keyword, int flag);
 
 }  // namespace orvanta

@@ -17,8 +17,7 @@ std::optional<Text> FillSubscriptionItems(wxTreeCtrl& tree) {
   tree.DeleteAllItems();
   // The tree's own root stays hidden; the subscription root and the help item sit under it.
   const wxTreeItemId hidden = tree.AddRoot(wxEmptyString);
-  const SubscriptionKeywordList list =
-      ReadSubscriptionKeywords(std::string(kSubscriptionFileName));
+  const SubscriptionKeywordList list = ReadSubscriptionKeywords(std::string(kSubscriptionFileName));
   const wxTreeItemId root = tree.AppendItem(hidden, FromLocal(SubscriptionRootText()), 1, 2,
                                             new CTreeItemNumber(kSubscriptionRootItemData));
   for (const Text& keyword : list.keywords)

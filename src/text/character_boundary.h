@@ -32,8 +32,7 @@ class BoundaryCursor {
     // runStart is a boundary: either the cursor, or the byte before it ends a character.
     // Inside the run the bytes pair up from its start.
     const bool oddRun = (position - runStart) % 2 == 1;
-    const bool boundary =
-        !oddRun || position >= text_.size() || !IsTrailByte(text_[position]);
+    const bool boundary = !oddRun || position >= text_.size() || !IsTrailByte(text_[position]);
     boundary_ = boundary ? position : position - 1;
     return boundary;
   }

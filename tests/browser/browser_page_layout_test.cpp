@@ -6,7 +6,8 @@ namespace orvanta {
 namespace {
 
 bool Inside(const PageRect& inner, const PageRect& outer) {
-  return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
+  return inner.x >= outer.x && inner.y >= outer.y &&
+         inner.x + inner.width <= outer.x + outer.width &&
          inner.y + inner.height <= outer.y + outer.height;
 }
 
@@ -30,11 +31,13 @@ TEST(BrowserPageLayout, TheButtonsFollowEachOtherFromTheTreesEdgeOrTheSplitter) 
 }
 
 TEST(BrowserPageLayout, TheFindBoxLiesInThePageClearOfTheButtonsAtEverySize) {
-  const struct { int width, height; } sizes[] = {{1200, 800}, {850, 470}, {620, 320}, {400, 200},
-                                                 {240, 40}};
+  const struct {
+    int width, height;
+  } sizes[] = {{1200, 800}, {850, 470}, {620, 320}, {400, 200}, {240, 40}};
   for (const auto& size : sizes) {
     for (const bool tree : {true, false}) {
-      const BrowserPageLayout layout = ComputeBrowserPageLayout(size.width, size.height, tree, true);
+      const BrowserPageLayout layout =
+          ComputeBrowserPageLayout(size.width, size.height, tree, true);
       const PageRect box = ComputeFindBoxRect(layout, size.width);
       SCOPED_TRACE(testing::Message() << size.width << "x" << size.height << " tree " << tree);
       EXPECT_TRUE(Inside(box, {0, 0, size.width, size.height}));

@@ -166,8 +166,7 @@ TEST(CBrowserPageDlgToolbar, StartsDisabledAndFollowsTheHistory) {
   auto* window = CBrowserWindowDlg::Open();
   window->Show();
   CBrowserPageDlg& page = window->Page();
-  for (int id : {1001, 1003, 1005, 1018})
-    EXPECT_FALSE(page.ToolbarButton(id)->IsEnabled()) << id;
+  for (int id : {1001, 1003, 1005, 1018}) EXPECT_FALSE(page.ToolbarButton(id)->IsEnabled()) << id;
   EXPECT_EQ(page.ButtonBitmapId(1001), 214);
 
   const Text first = testing::WriteLocalPage("first", "<p>1</p>", "第一页");

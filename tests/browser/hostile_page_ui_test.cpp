@@ -33,7 +33,8 @@ using testing::WaitFor;
 // A page whose whole top is one block that a person clicks; script runs on that click.
 std::string ClickBlockPage(const std::string& onClick, const std::string& more = "") {
   return "<html><body style='margin:0'><div id='block' style='width:600px;height:200px;"
-         "background:#ddd' onclick=\"" + onClick + "\">click</div>" + more + "</body></html>";
+         "background:#ddd' onclick=\"" +
+         onClick + "\">click</div>" + more + "</body></html>";
 }
 
 // Links that a script clicks, out of the way of the pointer.
@@ -86,7 +87,9 @@ class HostilePage : public ::testing::Test {
   }
   void ClickBlock() { testing::ClickPageElement(page(), "document.getElementById('block')"); }
   // Gives whatever a click set going the time to show itself.
-  static void Settle(int ms = 1500) { WaitFor([] { return false; }, ms); }
+  static void Settle(int ms = 1500) {
+    WaitFor([] { return false; }, ms);
+  }
   bool SubscriptionsUnchanged() const {
     return ReadWhole(std::string(kSubscriptionFileName)) == subscriptions_;
   }
@@ -110,18 +113,20 @@ TEST_F(HostilePage, WindowOpenInAnyFormOpensOneWindowAndTheProgramLives) {
         "document.open('" + target + "', 'x', '')",
         // A fresh frame's own window.open, and one taken from the page's prototype chain.
         "var f = document.createElement('iframe'); document.body.appendChild(f);"
-        " f.contentWindow.open('" + target + "')",
-        "Window.prototype.open ? Window.prototype.open.call(window, '" + target + "')"
-        " : Object.getPrototypeOf(window).constructor.prototype.open; window.open('" + target + "')"}) {
+        " f.contentWindow.open('" +
+            target + "')",
+        "Window.prototype.open ? Window.prototype.open.call(window, '" + target +
+            "')"
+            " : Object.getPrototypeOf(window).constructor.prototype.open; window.open('" +
+            target + "')"}) {
     SCOPED_TRACE(call);
     ShowRemote(ClickBlockPage(call));
     ClickBlock();
     ASSERT_TRUE(WaitFor([] { return SecondaryWindows().size() == 1; }, 10000));
     Settle();
     ASSERT_EQ(SecondaryWindows().size(), 1u);
-    EXPECT_TRUE(WaitFor([&] {
-      return SecondaryWindows()[0]->Page().Browser().LoadedURL() == target;
-    }));
+    EXPECT_TRUE(
+        WaitFor([&] { return SecondaryWindows()[0]->Page().Browser().LoadedURL() == target; }));
     CloseSecondaryWindows();
   }
   // A script that opens windows without a click gets none.
@@ -132,8 +137,9 @@ TEST_F(HostilePage, WindowOpenInAnyFormOpensOneWindowAndTheProgramLives) {
 }
 
 TEST_F(HostilePage, ALinkTheFilterMadeInertLeavesThePageAsItWas) {
-  ShowOwn("<html><body><a id='block' href=\"about:blank\">"
-          "<div style='width:300px;height:100px'>inert</div></a></body></html>");
+  ShowOwn(
+      "<html><body><a id='block' href=\"about:blank\">"
+      "<div style='width:300px;height:100px'>inert</div></a></body></html>");
   const std::string shown = page().Browser().CurrentUrl();
   ClickBlock();
   Settle();
@@ -152,9 +158,9 @@ TEST_F(HostilePage, LinksAScriptClicksOnOneClickOpenOneWindow) {
 }
 
 TEST_F(HostilePage, RemotePseudoLinksChangeNoSubscriptionAndStartNoJob) {
-  const std::vector<std::string> hrefs = {
-      "http://dy/#X#1#", "http://dy/#社会#0#", "http://dh/#9#dh", "http://ss/#abc#1#",
-      "http://evil.test/p?u=http://dy/#Y#1#"};
+  const std::vector<std::string> hrefs = {"http://dy/#X#1#", "http://dy/#社会#0#",
+                                          "http://dh/#9#dh", "http://ss/#abc#1#",
+                                          "http://evil.test/p?u=http://dy/#Y#1#"};
   std::string rows;
   for (std::size_t i = 0; i < hrefs.size(); ++i)
     rows += "<a id='r" + std::to_string(i) + "' target='_blank' href='" + hrefs[i] +
@@ -199,9 +205,10 @@ TEST_F(HostilePage, AFrameOfAnOwnPageCannotUseTheOwnLinkHoveredBeforeIt) {
   server_.Serve("", "/target", "<html><body>target</body></html>", "text/html");
   const std::string target = server_.Address("/target");
   server_.Serve("", "/advert", ClickBlockPage("window.open('" + target + "')"), "text/html");
-  ShowOwn("<a id='dy' target='_blank' href='http://dy/#甲#1#' style='display:block;height:40px'>"
-          "subscribe</a><iframe id='advert' src='" + server_.Address("/advert") +
-          "' style='width:600px;height:220px;border:0'></iframe>");
+  ShowOwn(
+      "<a id='dy' target='_blank' href='http://dy/#甲#1#' style='display:block;height:40px'>"
+      "subscribe</a><iframe id='advert' src='" +
+      server_.Address("/advert") + "' style='width:600px;height:220px;border:0'></iframe>");
   testing::PointAtPageElement(page(), "document.getElementById('dy')");
   ASSERT_TRUE(WaitFor([&] { return page().m_strHoverUrl == Gbk("http://dy/#甲#1#"); }));
   const wxRect frame = testing::PageElementRect(page(), "document.getElementById('advert')");
@@ -223,10 +230,12 @@ TEST_F(HostilePage, TopicLinksAScriptClicksStartOneJobThatEnds) {
   ClickBlock();
   ASSERT_TRUE(WaitFor([&] { return testing::ShowsFile(page(), "/sc/jz"); }, 10000));
   // The job ends: its pages, or the page it came from, take the loading page's place.
-  ASSERT_TRUE(WaitFor([&] {
-    return testing::ShowsFile(page(), "/temp/~astq22265291") ||
-           page().Browser().LoadedURL() == before;
-  }, 30000));
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        return testing::ShowsFile(page(), "/temp/~astq22265291") ||
+               page().Browser().LoadedURL() == before;
+      },
+      30000));
   Settle(3000);
   // One job reads at most six feeds.
   EXPECT_LE(server_.AllHits(), 6);
@@ -246,9 +255,8 @@ TEST_F(HostilePage, TheRightClickMenuIsTheProgramsAndOpensALinkInOneWindow) {
     ASSERT_TRUE(WaitFor([&] { return chooser.chosen(); }, 10000));
   }
   ASSERT_TRUE(WaitFor([] { return SecondaryWindows().size() == 1; }, 10000));
-  EXPECT_TRUE(WaitFor([&] {
-    return SecondaryWindows()[0]->Page().Browser().LoadedURL() == target;
-  }));
+  EXPECT_TRUE(
+      WaitFor([&] { return SecondaryWindows()[0]->Page().Browser().LoadedURL() == target; }));
   {
     MenuChooser chooser(2);  // 复制链接地址
     testing::MovePointer(view(), link.x + 2, link.y + link.height / 2);

@@ -34,7 +34,8 @@ class OwnPageScheme : public ::testing::Test {
   void SetUp() override {
     std::ofstream("sc/probe") << "<html><body>probe</body></html>";
     frame_ = new wxFrame(nullptr, wxID_ANY, "own pages", wxPoint(0, 0), wxSize(500, 400));
-    browser_ = std::make_unique<CWebBrowser2>(frame_, wxID_ANY, &events_, LocalFullName("sc/probe"));
+    browser_ =
+        std::make_unique<CWebBrowser2>(frame_, wxID_ANY, &events_, LocalFullName("sc/probe"));
     browser_->GetWindow()->SetSize(0, 0, 500, 400);
     frame_->Show();
     ASSERT_TRUE(WaitFor([&] { return browser_->LoadCount() > 0; }));
@@ -50,10 +51,12 @@ class OwnPageScheme : public ::testing::Test {
   }
   // What a script of the probe page reads of address; "" when it reads nothing.
   std::string ReadFromThePage(const std::string& address) {
-    Script("window.got = null; var x = new XMLHttpRequest();"
-           "x.onload = function() { got = x.responseText; };"
-           "x.onerror = function() { got = ''; };"
-           "x.open('GET', '" + address + "'); x.send(); 1");
+    Script(
+        "window.got = null; var x = new XMLHttpRequest();"
+        "x.onload = function() { got = x.responseText; };"
+        "x.onerror = function() { got = ''; };"
+        "x.open('GET', '" +
+        address + "'); x.send(); 1");
     WaitFor([&] { return Script("String(window.got)") != "null"; }, 10000);
     const wxString got = Script("String(window.got)");
     return got == "null" ? std::string() : got.utf8_string();
@@ -105,8 +108,9 @@ TEST_F(OwnPageScheme, RunsNoScriptButTheBuildersOwn) {
          "<script src='http://127.0.0.1:9/x.js'></script>"
          "<script type=text/javascript>function jd(){}</script></body></html>";
   browser_->Navigate(LocalFullName("sc/hostile"));
-  ASSERT_TRUE(WaitFor([&] { return Script("document.readyState") == "complete" &&
-                                   Script("document.title") != ""; }));
+  ASSERT_TRUE(WaitFor([&] {
+    return Script("document.readyState") == "complete" && Script("document.title") != "";
+  }));
   Script("document.getElementById('j').click(); 1");
   WaitFor([&] { return Script("document.title") != "calm"; }, 1000);
   EXPECT_EQ(Script("document.title"), "calm");
@@ -114,10 +118,12 @@ TEST_F(OwnPageScheme, RunsNoScriptButTheBuildersOwn) {
   std::ofstream("sc/jz1", std::ios::binary) << StartPageText();
   browser_->Navigate(LocalFullName("sc/jz1"));
   ASSERT_TRUE(WaitFor([&] { return Script("typeof dk") == "function"; }));
-  Script("document.getElementById('Text1').value = 'abc';"
-         "document.getElementById('sa').dispatchEvent(new MouseEvent('mousemove')); 1");
+  Script(
+      "document.getElementById('Text1').value = 'abc';"
+      "document.getElementById('sa').dispatchEvent(new MouseEvent('mousemove')); 1");
   EXPECT_TRUE(WaitFor([&] {
-    return Script("document.getElementById('sa').getAttribute('href')").StartsWith("http://ss/#abc#");
+    return Script("document.getElementById('sa').getAttribute('href')")
+        .StartsWith("http://ss/#abc#");
   }));
 }
 

@@ -78,8 +78,7 @@ class PageRoad : public ::testing::Test {
     server_.Serve(address.substr(7, slash - 7), address.substr(slash), FeedOf(items));
   }
   bool ShowsPage(int number, int job = kTopicNewsJob) {
-    return ShowsFile(page(), "/temp/~astq" + std::to_string(job) + "6529" +
-                                 std::to_string(number));
+    return ShowsFile(page(), "/temp/~astq" + std::to_string(job) + "6529" + std::to_string(number));
   }
   bool TitleIs(const char* title) { return PageScript(page(), "document.title") == U(title); }
 
@@ -118,12 +117,13 @@ TEST_F(PageRoad, SearchFormUsesTheEngineChosenInItsBox) {
   // Tab to the engine box, one step down: the Baidu news engine.
   testing::PressKey(WXK_TAB);
   testing::PressKey(WXK_DOWN);
-  ASSERT_TRUE(WaitFor([&] { return PageScript(page(), "document.getElementById('se').value") == "2"; },
-                      3000));
+  ASSERT_TRUE(WaitFor(
+      [&] { return PageScript(page(), "document.getElementById('se').value") == "2"; }, 3000));
   testing::ClickPageElement(page(), kSearchLink);
   ASSERT_TRUE(WaitFor([] { return SecondaryWindows().size() == 1; }, 10000));
   const Text query = ResolveSearchLink("2", "abc").value;
-  EXPECT_TRUE(WaitFor([&] { return SecondaryWindows()[0]->Page().Browser().LocationURL() == query; }));
+  EXPECT_TRUE(
+      WaitFor([&] { return SecondaryWindows()[0]->Page().Browser().LocationURL() == query; }));
   EXPECT_FALSE(KeywordJobAsked("abc"));
 }
 
@@ -139,8 +139,8 @@ TEST_F(PageRoad, EnterInThePageKeywordBoxStaysInThePage) {
     testing::TypeText("xyz");
     testing::PressKey(WXK_RETURN);
     // The page's own script moves the focus to its search link; the window does nothing.
-    ASSERT_TRUE(WaitFor([&] { return PageScript(page(), "document.activeElement.id") == "sa"; },
-                        5000));
+    ASSERT_TRUE(
+        WaitFor([&] { return PageScript(page(), "document.activeElement.id") == "sa"; }, 5000));
     WaitFor([] { return false; }, 300);
     EXPECT_TRUE(ShowsFile(page(), "/sc/jz1"));
     EXPECT_EQ(window_->KeywordBox()->GetValue(), U("天气"));
@@ -200,7 +200,8 @@ TEST_F(PageRoad, AFailedJobReturnsToThePageTheUserCameFrom) {
 }
 
 TEST_F(PageRoad, ANewsPageOnAFullDiskSaysSoAndReturnsToThePageTheUserCameFrom) {
-  server_.Serve(std::string(hosts::kBaiduNews), "/n?cmd=1&class=civilnews&tn=rss&sub=0", FeedOf(20));
+  server_.Serve(std::string(hosts::kBaiduNews), "/n?cmd=1&class=civilnews&tn=rss&sub=0",
+                FeedOf(20));
   {
     testing::FileSizeLimit full(16);
     testing::ClickPageElement(page(), LinkNamed("焦点"));
@@ -237,7 +238,8 @@ TEST_F(PageRoad, TypedAddressesWithChineseCharactersOpen) {
   });
   window_->AddressBox()->ChangeValue(U("http://例子.测试/路径?q=中文"));
   testing::ClickWindow(window_->GoButton());
-  const std::string meant = "http://xn--fsqu00a.xn--0zwm56d/%E8%B7%AF%E5%BE%84?q=%E4%B8%AD%E6%96%87";
+  const std::string meant =
+      "http://xn--fsqu00a.xn--0zwm56d/%E8%B7%AF%E5%BE%84?q=%E4%B8%AD%E6%96%87";
   EXPECT_TRUE(WaitFor([&] { return std::find(asked.begin(), asked.end(), meant) != asked.end(); }));
 }
 
@@ -267,7 +269,8 @@ TEST_F(PageRoad, ThePageComesBackAfterItsWebProcessDies) {
         << crash;
     std::printf("page back %lld ms after its web process was killed\n",
                 static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                           std::chrono::steady_clock::now() - killed).count()));
+                                           std::chrono::steady_clock::now() - killed)
+                                           .count()));
   }
   // A fourth crash within the minute: the program's own page, with a way to try again.
   ASSERT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(50));

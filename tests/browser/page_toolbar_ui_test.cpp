@@ -46,10 +46,13 @@ TEST_F(PageToolbar, OneBackFromAMediaPageReturnsToThePageBefore) {
   testing::ClickWindow(window_->PageButton(CNavigatorDlg::kVideoId));
   ASSERT_TRUE(WaitFor([&] { return ShowsFile(page(), "/sc/jz2"); }));
   // The list frame has been sent to its list at least once: a load of the page's own frame.
-  ASSERT_TRUE(WaitFor([&] {
-    return PageScript(page(), "String(document.getElementById('orvt').contentWindow.document"
-                              ".getElementById('okl') != null)") == "true";
-  }, 30000));
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        return PageScript(page(),
+                          "String(document.getElementById('orvt').contentWindow.document"
+                          ".getElementById('okl') != null)") == "true";
+      },
+      30000));
   WaitFor([] { return false; }, 1500);
   testing::SaveScreenshot(*window_, ORVANTA_MEDIA_BACK_SCREENSHOT);
   Click(CBrowserPageDlg::kBackId);
@@ -63,8 +66,8 @@ TEST_F(PageToolbar, StopOnALoadingPageKeepsTheJobsPagesAway) {
   server_.Route(std::string(hosts::kSohuNews), "/rss/sports.xml",
                 [&](const httplib::Request&, httplib::Response& response) {
                   std::this_thread::sleep_for(std::chrono::milliseconds(2500));
-                  response.set_content("<rss><channel><item><title>t</title></item></channel></rss>",
-                                       "text/xml");
+                  response.set_content(
+                      "<rss><channel><item><title>t</title></item></channel></rss>", "text/xml");
                   answered = true;
                 });
   testing::ClickPageElement(page(), LinkNamed("体育"));
@@ -89,9 +92,8 @@ TEST_F(PageToolbar, TheStatusLineForgetsTheLinkOfThePageBefore) {
   page().Browser().Navigate(second);
   ASSERT_TRUE(WaitFor([&] { return page().Browser().LoadedURL() == AddressToUrl(second); }));
   testing::PointAtPageElement(page(), "document.getElementById('l')");
-  ASSERT_TRUE(WaitFor([&] {
-    return window_->StatusLine()->GetValue() == " http://example.test/";
-  }));
+  ASSERT_TRUE(
+      WaitFor([&] { return window_->StatusLine()->GetValue() == " http://example.test/"; }));
   // Straight from the link to the toolbar, as a person's pointer goes.
   Click(CBrowserPageDlg::kBackId);
   ASSERT_TRUE(WaitFor([&] { return page().Browser().LoadedURL() == AddressToUrl(first); }));

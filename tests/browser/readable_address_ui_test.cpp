@@ -25,18 +25,24 @@ struct Shown {
 
 constexpr Shown kLookAlikes[] = {
     {"http://xn--pple-43d.com/", "http://xn--pple-43d.com/", "a Cyrillic a among Latin letters"},
-    {"http://xn--a-ecp.com/", "http://xn--a-ecp.com/", "a digit-and-dot sign (the engine loads none)"},
+    {"http://xn--a-ecp.com/", "http://xn--a-ecp.com/",
+     "a digit-and-dot sign (the engine loads none)"},
     {"http://xn--paypl-7ve.com/", "http://xn--paypl-7ve.com/", "one Cyrillic letter inside a name"},
-    {"http://xn--80ak6aa92e.com/", "http://xn--80ak6aa92e.com/", "all-Cyrillic look-alike of a Latin name"},
-    {"http://user@xn--pple-43d.com:8080/a", "http://user@xn--pple-43d.com:8080/a", "with user and port"},
+    {"http://xn--80ak6aa92e.com/", "http://xn--80ak6aa92e.com/",
+     "all-Cyrillic look-alike of a Latin name"},
+    {"http://user@xn--pple-43d.com:8080/a", "http://user@xn--pple-43d.com:8080/a",
+     "with user and port"},
     {"http://www.xn--fiqs8s.cn/", "http://www.中国.cn/", "a Chinese name stays Chinese"},
     {"http://xn--fiqs8s/", "http://中国/", "a Chinese top-level name"},
     {"http://XN--FIQS8S/", "http://中国/", "the prefix in capitals"},
     {"http://xn--wgv71a119e.jp/", "http://日本語.jp/", "one script of Japan"},
-    {"http://xn--e1afmkfd.xn--p1ai/", "http://пример.рф/", "Cyrillic under a Cyrillic top-level name"},
+    {"http://xn--e1afmkfd.xn--p1ai/", "http://пример.рф/",
+     "Cyrillic under a Cyrillic top-level name"},
     {"http://xn--zz/", "http://xn--zz/", "not punycode at all"},
-    {"http://a.com/x%E4%B8%AD?q=%2F%20", "http://a.com/x中?q=%2F%20", "UTF-8 escapes read, ASCII escapes kept"},
-    {"file:///tmp/%E4%B8%AD%E6%96%87%E9%A1%B5.html", "file:///tmp/中文页.html", "a local file by its name"},
+    {"http://a.com/x%E4%B8%AD?q=%2F%20", "http://a.com/x中?q=%2F%20",
+     "UTF-8 escapes read, ASCII escapes kept"},
+    {"file:///tmp/%E4%B8%AD%E6%96%87%E9%A1%B5.html", "file:///tmp/中文页.html",
+     "a local file by its name"},
     {"http://[::1]:80/a", "http://[::1]:80/a", "an IPv6 address"},
 };
 
@@ -50,14 +56,15 @@ TEST(ReadableAddress, ShowsHostsReadableOnlyWhereNoLookAlikeCanHide) {
 class EngineProxy {
  public:
   explicit EngineProxy(const std::string& proxy) {
-    WebKitNetworkProxySettings* settings = webkit_network_proxy_settings_new(proxy.c_str(), nullptr);
-    webkit_website_data_manager_set_network_proxy_settings(Manager(), WEBKIT_NETWORK_PROXY_MODE_CUSTOM,
-                                                           settings);
+    WebKitNetworkProxySettings* settings =
+        webkit_network_proxy_settings_new(proxy.c_str(), nullptr);
+    webkit_website_data_manager_set_network_proxy_settings(
+        Manager(), WEBKIT_NETWORK_PROXY_MODE_CUSTOM, settings);
     webkit_network_proxy_settings_free(settings);
   }
   ~EngineProxy() {
-    webkit_website_data_manager_set_network_proxy_settings(Manager(), WEBKIT_NETWORK_PROXY_MODE_DEFAULT,
-                                                           nullptr);
+    webkit_website_data_manager_set_network_proxy_settings(
+        Manager(), WEBKIT_NETWORK_PROXY_MODE_DEFAULT, nullptr);
   }
 
  private:
@@ -82,13 +89,14 @@ TEST(ReadableAddress, TheAddressBoxShowsALookAlikeSiteByItsAsciiName) {
   };
   for (const auto& site : sites) {
     SCOPED_TRACE(site.host);
-    server.Serve(site.host, "/", "<html><head><title>" + std::string(site.host) +
-                                     "</title></head><body>sign in</body></html>",
+    server.Serve(site.host, "/",
+                 "<html><head><title>" + std::string(site.host) +
+                     "</title></head><body>sign in</body></html>",
                  "text/html");
     window->HomePage().Browser().Navigate("http://" + std::string(site.host) + "/");
     ASSERT_TRUE(WaitFor([&] { return window->HomePage().Browser().LocationName() == site.host; }));
-    EXPECT_TRUE(WaitFor([&] { return window->AddressBox()->GetValue().utf8_string() == site.shown; },
-                        3000))
+    EXPECT_TRUE(
+        WaitFor([&] { return window->AddressBox()->GetValue().utf8_string() == site.shown; }, 3000))
         << window->AddressBox()->GetValue().utf8_string();
   }
   window->Destroy();

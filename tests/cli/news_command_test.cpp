@@ -15,8 +15,9 @@ using orvanta::testing::RunCli;
 
 TEST(NewsCommand, OnAFullDiskSaysWhichPageItCouldNotWriteAndFails) {
   orvanta::testing::LoopbackServer server;
-  server.Serve("", "/feed", "<rss><channel><item><title>t</title><link>http://x/</link>"
-                            "</item></channel></rss>");
+  server.Serve("", "/feed",
+               "<rss><channel><item><title>t</title><link>http://x/</link>"
+               "</item></channel></rss>");
   orvanta::testing::TempFolder folder;
   const auto built = RunCli({"news", "b", "T", server.Address("/feed")}, "", folder.Path());
   EXPECT_EQ(built.status, 0);

@@ -51,7 +51,8 @@ TEST(OrvantaCli, ExitsWithOneWhenACommandDidNotDoItsJob) {
       {{"topic", "99"}, downloadError, "a number of no topic or region"},
       {{"news", "temp/~astq9996529", "t"}, downloadError, "no feed at all"},
       {{"keyword", "体育"}, "", "feeds that answer with no item: no page"},
-      {{"subscribe", "a\"b"}, Gbk("订阅关键字不能含有双引号、“<USER”、“$$”或换行等字符！\n"),
+      {{"subscribe", "a\"b"},
+       Gbk("订阅关键字不能含有双引号、“<USER”、“$$”或换行等字符！\n"),
        "a keyword the file cannot hold"},
       {{"subscribe", ""}, Gbk("订阅关键字不能为空！\n"), "the empty keyword"},
   };

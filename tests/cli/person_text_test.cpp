@@ -47,7 +47,8 @@ TEST_F(PersonTextTest, MessagesAndTheListAreInTheLocalesEncodingOnATerminalOnly)
   };
   for (const auto& row : rows) {
     const auto piped = RunCli(row.arguments, "", folder.Path());
-    const auto shown = RunCliOnTerminal(row.arguments, TerminalStream::kStandardOutput, folder.Path());
+    const auto shown =
+        RunCliOnTerminal(row.arguments, TerminalStream::kStandardOutput, folder.Path());
     ASSERT_FALSE(piped.out.empty()) << row.covers;
     EXPECT_NE(piped.out, Utf8(piped.out)) << row.covers << ": a text with Chinese in it";
     EXPECT_EQ(shown.out, row.forPerson ? Utf8(piped.out) : piped.out) << row.covers;
@@ -58,7 +59,8 @@ TEST_F(PersonTextTest, MessagesAndTheListAreInTheLocalesEncodingOnATerminalOnly)
 
 TEST_F(PersonTextTest, ALocaleWithoutChineseShowsQuestionMarks) {
   ScopedEnvironment asciiLocale("LC_ALL", "C");
-  const auto shown = RunCliOnTerminal({"subscriptions"}, TerminalStream::kStandardOutput, folder.Path());
+  const auto shown =
+      RunCliOnTerminal({"subscriptions"}, TerminalStream::kStandardOutput, folder.Path());
   EXPECT_TRUE(shown.out.starts_with("??\n")) << shown.out;
 }
 
@@ -66,11 +68,13 @@ TEST_F(PersonTextTest, ALocaleWithoutChineseShowsQuestionMarks) {
 // error on the terminal in the locale's encoding.
 TEST_F(PersonTextTest, EachStreamFollowsItsOwnReader) {
   const auto piped = RunCli({"subscriptions"}, "", folder.Path());
-  const auto watched = RunCliOnTerminal({"subscriptions"}, TerminalStream::kStandardError, folder.Path());
+  const auto watched =
+      RunCliOnTerminal({"subscriptions"}, TerminalStream::kStandardError, folder.Path());
   EXPECT_EQ(watched.out, piped.out);
   std::filesystem::remove(folder.At("sc/jzxml"));
   std::filesystem::create_directory(folder.At("sc/jzxml"));  // a folder where the file should be
-  const auto failed = RunCliOnTerminal({"subscriptions"}, TerminalStream::kStandardError, folder.Path());
+  const auto failed =
+      RunCliOnTerminal({"subscriptions"}, TerminalStream::kStandardError, folder.Path());
   EXPECT_EQ(failed.status, 1);
   EXPECT_EQ(failed.err, "无法读取订阅文件“sc/jzxml”。\n");
 }

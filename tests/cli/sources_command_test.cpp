@@ -58,11 +58,13 @@ TEST_F(SourcesCommandTest, ListsTheBuiltInTableInUtf8) {
       "\thttp://rss.soso.com/rss?tag=1&src=-10&ofmt=xml&kd=n&full=1&w={keyword}"
       "\thttp://news.google.com/news?pz=1&cf=all&ned=cn&hl=zh-CN&q={keyword}&output=rss"
       "\tbuilt-in");
-  const std::vector<std::string> wrong[] = {
-      {"sources", "--chek"},       {"sources", "--check", "x"},
-      {"sources", "--check", "--within"}, {"sources", "--check", "--within", "0"},
-      {"sources", "--check", "--within", "1s"}, {"sources", "--within", "5"},
-      {"sources", "--check", "--within", "5", "x"}};
+  const std::vector<std::string> wrong[] = {{"sources", "--chek"},
+                                            {"sources", "--check", "x"},
+                                            {"sources", "--check", "--within"},
+                                            {"sources", "--check", "--within", "0"},
+                                            {"sources", "--check", "--within", "1s"},
+                                            {"sources", "--within", "5"},
+                                            {"sources", "--check", "--within", "5", "x"}};
   for (const auto& arguments : wrong)
     EXPECT_EQ(RunCli(arguments).status, 2) << ::testing::PrintToString(arguments);
 }
@@ -93,8 +95,10 @@ TEST_F(SourcesCommandTest, CheckFetchesEveryDistinctAddressAndMarksTheDeadOnesFa
     LoopbackServer gone;
     dead = gone.Address("/dead.xml");
   }
-  config.Write("orvanta/sources", "1\thttp://rss.example/a.xml\thttp://atom.tech.example/feed.atom"
-                                  "\t" + dead + "\thttp://rss.example/a.xml\n");
+  config.Write("orvanta/sources",
+               "1\thttp://rss.example/a.xml\thttp://atom.tech.example/feed.atom"
+               "\t" +
+                   dead + "\thttp://rss.example/a.xml\n");
   // The dead port is reached directly, every service host through the loopback proxy.
   ScopedEnvironment direct("no_proxy", "127.0.0.1");
   const auto result = RunCli({"sources", "--check"});

@@ -38,10 +38,8 @@ class SubclassWndTest : public ::testing::Test {
  protected:
   void SetUp() override {
     g_assertions = 0;
-    previousHandler_ = wxSetAssertHandler(
-        [](const wxString&, int, const wxString&, const wxString&, const wxString&) {
-          ++g_assertions;
-        });
+    previousHandler_ = wxSetAssertHandler([](const wxString&, int, const wxString&, const wxString&,
+                                             const wxString&) { ++g_assertions; });
     frame_ = new wxFrame(nullptr, wxID_ANY, "hooks");
     window_ = new wxPanel(frame_);
     window_->Bind(kProbeEvent, [this](wxCommandEvent&) { seen_.push_back("window"); });
@@ -84,7 +82,7 @@ TEST_F(SubclassWndTest, DetachingInAnyOrderKeepsTheRestInOrder) {
   a.AttachTo(nullptr);  // the oldest
   EXPECT_EQ(Probe(), (Seen{"C", "window"}));
   EXPECT_NE(window_->GetEventHandler(), window_);  // still hooked through the registry
-  c.AttachTo(nullptr);  // the last
+  c.AttachTo(nullptr);                             // the last
   EXPECT_EQ(window_->GetEventHandler(), window_);
   EXPECT_EQ(CSubclassWnd::HeadOf(window_), nullptr);
   EXPECT_EQ(Probe(), (Seen{"window"}));

@@ -34,8 +34,8 @@ class TextCompleterTest : public ::testing::Test {
   void SetUp() override {
     frame_ = new wxFrame(nullptr, wxID_ANY, "completer", wxDefaultPosition, wxSize(400, 200));
     panel_ = new wxPanel(frame_);
-    combo_ = new CColorComboBox(panel_, 1015, wxString(), wxPoint(0, 0), wxSize(300, 30),
-                                wxCB_DROPDOWN);
+    combo_ =
+        new CColorComboBox(panel_, 1015, wxString(), wxPoint(0, 0), wxSize(300, 30), wxCB_DROPDOWN);
     edit_ = new wxTextCtrl(panel_, 1017, wxString(), wxPoint(0, 60), wxSize(300, 30));
     panel_->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { ++parentSaw_; });
     frame_->Show();

@@ -54,9 +54,9 @@ TEST(SearchQuery, DecodesTheEnginesQueryAsGbk) {
 }
 
 TEST(FixtureCatalog, NamesTheFileThatNoFolderHolds) {
-  EXPECT_THAT([] { FixtureCatalog catalog({"/nonexistent"}); },
-              ::testing::ThrowsMessage<std::runtime_error>(
-                  ::testing::HasSubstr("missing fixture feeds/")));
+  EXPECT_THAT(
+      [] { FixtureCatalog catalog({"/nonexistent"}); },
+      ::testing::ThrowsMessage<std::runtime_error>(::testing::HasSubstr("missing fixture feeds/")));
 }
 
 // A host missing from the routes would leave a slot empty in the demo.

@@ -117,8 +117,8 @@ TEST_F(FavoritesPage, MakesAMissingFolderAndShowsTwoLevelsFoldersFirst) {
   WriteFavorite("readme.txt", "not a shortcut");
   WriteFavorite("Empty/.keep", "");
   ShowFavorites();
-  EXPECT_EQ(TreeLines(tree()), (std::vector<std::string>{"A", "A/x.url", "Empty", "Big.URL",
-                                                         "y.url"}));
+  EXPECT_EQ(TreeLines(tree()),
+            (std::vector<std::string>{"A", "A/x.url", "Empty", "Big.URL", "y.url"}));
   const wxTreeItemId top = FindItem(tree(), "y.url");
   EXPECT_EQ(tree().GetItemImage(top), 1);
   EXPECT_EQ(tree().GetItemImage(top, wxTreeItemIcon_Selected), 2);
@@ -186,9 +186,8 @@ TEST_F(FavoritesPage, AddWritesTheShortcutIntoTheChosenFolderAndRefusesEscapingN
   testing::MessageRecorder recorder;
   const Text page = testing::WriteLocalPage("titled.html", "<p>x</p>", "新闻 a/b");
   this->page().Browser().Navigate(page);
-  ASSERT_TRUE(WaitFor([&] {
-    return Loaded(page) && this->page().Browser().LocationName() == Gbk("新闻 a/b");
-  }));
+  ASSERT_TRUE(WaitFor(
+      [&] { return Loaded(page) && this->page().Browser().LocationName() == Gbk("新闻 a/b"); }));
   WriteFavorite("News/old.url", "URL=http://old/");
 
   std::string proposed;
@@ -223,7 +222,8 @@ TEST_F(FavoritesPage, AddWritesTheShortcutIntoTheChosenFolderAndRefusesEscapingN
 TEST_F(FavoritesPage, EnterInTheNameBoxSavesAsTheOkButtonDoes) {
   const Text page = testing::WriteLocalPage("enter.html", "<p>x</p>", "enter");
   this->page().Browser().Navigate(page);
-  ASSERT_TRUE(WaitFor([&] { return Loaded(page) && this->page().Browser().LocationName() == "enter"; }));
+  ASSERT_TRUE(
+      WaitFor([&] { return Loaded(page) && this->page().Browser().LocationName() == "enter"; }));
   // Should Enter do nothing, the box is closed unsaved and the test fails instead of hanging.
   wxTimer unanswered;
   unanswered.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
@@ -244,7 +244,8 @@ TEST_F(FavoritesPage, AddOnAFullDiskSaysItCouldNotWriteTheShortcut) {
   testing::MessageRecorder recorder;
   const Text page = testing::WriteLocalPage("titled.html", "<p>x</p>", "full");
   this->page().Browser().Navigate(page);
-  ASSERT_TRUE(WaitFor([&] { return Loaded(page) && this->page().Browser().LocationName() == "full"; }));
+  ASSERT_TRUE(
+      WaitFor([&] { return Loaded(page) && this->page().Browser().LocationName() == "full"; }));
   WriteFavorite("News/old.url", "URL=http://old/");
   WhenShown<CAddFavoriteDlg>([&](CAddFavoriteDlg& dialog) {
     dialog.NameBox()->SetValue(U("新闻"));
@@ -254,10 +255,12 @@ TEST_F(FavoritesPage, AddOnAFullDiskSaysItCouldNotWriteTheShortcut) {
   });
   Press(&this->page(), CBrowserPageDlg::kAddFavoriteId);
   ASSERT_EQ(recorder.shown().size(), 1u);
-  EXPECT_EQ(recorder.shown()[0].text, U("无法写入文件 ") + U((Favorites() + "/News/新闻.url").c_str()));
+  EXPECT_EQ(recorder.shown()[0].text,
+            U("无法写入文件 ") + U((Favorites() + "/News/新闻.url").c_str()));
   EXPECT_EQ(recorder.shown()[0].caption, "Orvanta ");
   EXPECT_FALSE(home_.Has("orvanta/Favorites/News/新闻.url"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(Favorites() + "/News"), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(Favorites() + "/News"), fs::directory_iterator()),
+            1);
 }
 
 TEST_F(FavoritesPage, ALongTitleIsProposedAsAShortNameOfWholeCharacters) {
@@ -265,7 +268,8 @@ TEST_F(FavoritesPage, ALongTitleIsProposedAsAShortNameOfWholeCharacters) {
   for (int i = 0; i < 150; ++i) title += "中";  // 300 bytes in code page 936
   const Text page = testing::WriteLocalPage("long.html", "<p>x</p>", title);
   this->page().Browser().Navigate(page);
-  ASSERT_TRUE(WaitFor([&] { return Loaded(page) && !this->page().Browser().LocationName().empty(); }));
+  ASSERT_TRUE(
+      WaitFor([&] { return Loaded(page) && !this->page().Browser().LocationName().empty(); }));
 
   std::string proposed;
   WhenShown<CAddFavoriteDlg>([&](CAddFavoriteDlg& dialog) {

@@ -49,9 +49,9 @@ TEST(RemoveStaleTemporaries, RemovesBesideAFileOnlyTheTemporariesOfEndedProcesse
       {"temp/page1", true},
       {"temp/page1.tmp" + ended + "-0", false},
       {"temp/jzxml.tmp" + ended + "-12", false},
-      {"temp/page2.tmp" + mine + "-3", true},   // a job of this process is writing
-      {"temp/page3.tmp1-3", true},              // process 1 always runs
-      {"temp/notes.tmp" + ended, true},         // not the writer's form
+      {"temp/page2.tmp" + mine + "-3", true},          // a job of this process is writing
+      {"temp/page3.tmp1-3", true},                     // process 1 always runs
+      {"temp/notes.tmp" + ended, true},                // not the writer's form
       {"temp/deeper/page1.tmp" + ended + "-0", true},  // not beside the file
   };
   TempFolder folder;

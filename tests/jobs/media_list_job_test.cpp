@@ -38,8 +38,8 @@ TEST(ChooseMediaListSources, PicksTheThreeHomePagesByTheListName) {
   };
   for (const auto& row : rows) {
     const MediaListSources sources = ChooseMediaListSources(row.listFile);
-    EXPECT_EQ((std::vector<Text>{sources.source1, sources.source2, sources.source3,
-                                 sources.source4, sources.source5}),
+    EXPECT_EQ((std::vector<Text>{sources.source1, sources.source2, sources.source3, sources.source4,
+                                 sources.source5}),
               (std::vector<Text>{row.sources[0], row.sources[1], row.sources[2], "", ""}))
         << row.listFile;
   }
@@ -60,7 +60,8 @@ TEST_F(MediaListCommandTest, WritesEachListIntoScFromItsThreeSites) {
     std::vector<std::vector<std::string>> pages;  // host, path, fixture
     Text list;
   } rows[] = {
-      {"video", "sc/~astq3339681",
+      {"video",
+       "sc/~astq3339681",
        {{"www.youku.com", "/", "youku_home_utf8.html"},
         {"www.iqiyi.com", "/", "iqiyi_home_utf8.html"},
         {"www.tudou.com", "/", "tudou_home_gbk.html"}},
@@ -72,7 +73,8 @@ TEST_F(MediaListCommandTest, WritesEachListIntoScFromItsThreeSites) {
            Link(" href=\"http://www.iqiyi.com/v_2.html\">搞笑视频<") +
            Link(" href=\"http://www.tudou.com/sports/\">体育频道<") +
            Link(" href=\"http://www.tudou.com/auto/\">汽车<")},
-      {"image", "sc/~astq3339682",
+      {"image",
+       "sc/~astq3339682",
        {{"image.yahoo.cn", "/", "yahoo_image_home_gbk.html"},
         {"image.baidu.com", "/", "baidu_image_home_gbk.html"},
         {"image.soso.com", "/", "soso_image_home_utf8.html"}},
@@ -83,7 +85,8 @@ TEST_F(MediaListCommandTest, WritesEachListIntoScFromItsThreeSites) {
            Link(" href=\"http://image.baidu.com/channel/star\">明星<") +
            Link(" href=\"http://image.soso.com/image.cgi?&w=a\">风景摄影<") +
            Link(" href=\"http://image.soso.com/pet/\">可爱宠物<")},
-      {"music", "sc/~astq3339683",
+      {"music",
+       "sc/~astq3339683",
        {{"music.soso.com", "/index.html", "soso_music_index_gbk.html"},
         {"mp3.baidu.com", "/", "baidu_mp3_home_gbk.html"},
         {"mp3.sogou.com", "/", "sogou_mp3_home_gbk.html"}},

@@ -56,10 +56,10 @@ TEST(KeywordNewsSources, FillTheSourcesFilesTemplatesWithTheEscapedKeyword) {
   };
   for (const auto& c : cases) {
     overrides.keyword->encoding = c.encoding;
-    EXPECT_EQ(KeywordNewsSources(c.keyword, overrides),
-              (std::array<Text, 5>{"http://k.example/s?q=" + c.escaped + "&o=rss", "",
-                                   "http://k.example/" + c.escaped + "/" + c.escaped + ".xml",
-                                   "", ""}))
+    EXPECT_EQ(
+        KeywordNewsSources(c.keyword, overrides),
+        (std::array<Text, 5>{"http://k.example/s?q=" + c.escaped + "&o=rss", "",
+                             "http://k.example/" + c.escaped + "/" + c.escaped + ".xml", "", ""}))
         << c.covers;
   }
 }
@@ -224,10 +224,10 @@ TEST_F(SourcesFileJobTest, CliReportsBadLinesOnStandardErrorAndUsesTheBuiltInRow
   const auto result = RunCli({"topic", "9"});
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out, "");
-  EXPECT_EQ(result.err,
-            "新闻源文件有误，出错之处未被采用，那些新闻源仍用内置的：\n" + config.Path() +
-                "/orvanta/sources 第1行：第1个地址不是 http 或 https 地址\n" + config.Path() +
-                "/orvanta/sources 第2行：“77”不是新闻源表中的编号\n");
+  EXPECT_EQ(result.err, "新闻源文件有误，出错之处未被采用，那些新闻源仍用内置的：\n" +
+                            config.Path() +
+                            "/orvanta/sources 第1行：第1个地址不是 http 或 https 地址\n" +
+                            config.Path() + "/orvanta/sources 第2行：“77”不是新闻源表中的编号\n");
   EXPECT_NE(directory.Read("temp/~astq22265291").find(Gbk("百度体育 4")), Text::npos);
 }
 

@@ -50,7 +50,9 @@ class FakeView : public CPageView {
   void ShowProgress(const Text& text) override { progress.push_back(text); }
   void EndProgress() override { calls.push_back("end progress"); }
   void RefillTree() override { calls.push_back("refill tree"); }
-  void OpenInSecondaryWindow(const Text& address) override { calls.push_back("secondary " + address); }
+  void OpenInSecondaryWindow(const Text& address) override {
+    calls.push_back("secondary " + address);
+  }
   void ShowJob(const PageJob& job) override { jobs.push_back(job); }
   void RunJob(PageJobWork work) override { queued.push_back(std::move(work)); }
 
@@ -63,8 +65,9 @@ class FakeView : public CPageView {
     ASSERT_FALSE(queued.empty());
     PageJobWork work = std::move(queued.front());
     queued.pop_front();
-    const PageJobRoad road{[this](std::function<void()> call) { posted.push_back(std::move(call)); },
-                           [this](const Text& message) { waited.push_back(message); }};
+    const PageJobRoad road{
+        [this](std::function<void()> call) { posted.push_back(std::move(call)); },
+        [this](const Text& message) { waited.push_back(message); }};
     if (auto done = work(road)) posted.push_back(std::move(done));
   }
   void Deliver() {
@@ -297,11 +300,16 @@ TEST_F(PageSessionTest, RoutedLinksOfOwnPagesActAndOthersOpenNothing) {
     std::vector<std::string> calls;
     LinkActionKind kind;
   } rows[] = {
-      {"http://dy/#abc#1#", true, {"message " + Gbk("成功订阅“abc”资讯。"), "refill tree"},
+      {"http://dy/#abc#1#",
+       true,
+       {"message " + Gbk("成功订阅“abc”资讯。"), "refill tree"},
        LinkActionKind::kChangeSubscription},
       {"http://dh/#9#dh", true, {"show sc/jz"}, LinkActionKind::kOpenTopic},
       {"http://ss/#abc#1#", true, {"show sc/jz"}, LinkActionKind::kKeywordNews},
-      {"http://ss/##23#", true, {"message " + Gbk("请输入搜索关键字")}, LinkActionKind::kShowMessage},
+      {"http://ss/##23#",
+       true,
+       {"message " + Gbk("请输入搜索关键字")},
+       LinkActionKind::kShowMessage},
       {"http://dy/#abc#1#", false, {}, LinkActionKind::kNothing},
       {"http://example.com/", false, {}, LinkActionKind::kOpenInNewWindow},
   };

@@ -33,10 +33,12 @@ TEST(CurlProxyFromList, TakesTheFirstAnswerCurlCanUse) {
       {{"direct://", "http://proxy.lan:3128"}, "", "direct first wins"},
       {{"socks://proxy.lan:1080"}, "socks5://proxy.lan:1080", "plain socks tries version 5"},
       {{"socks4://proxy.lan:1080"}, "socks4://proxy.lan:1080", "a named socks version stays"},
-      {{"ftp://proxy.lan:21", "https://proxy.lan:443"}, "https://proxy.lan:443",
+      {{"ftp://proxy.lan:21", "https://proxy.lan:443"},
+       "https://proxy.lan:443",
        "a kind curl cannot use is passed over"},
   };
-  for (const ListCase& row : cases) EXPECT_EQ(CurlProxyFromList(row.proxies), row.expected) << row.what;
+  for (const ListCase& row : cases)
+    EXPECT_EQ(CurlProxyFromList(row.proxies), row.expected) << row.what;
 }
 
 // Environment variables set (or, with no value, removed) for the life of the object.
@@ -46,12 +48,18 @@ class ScopedVariables {
     for (const auto& [name, value] : values) {
       const char* old = std::getenv(name.c_str());
       saved_[name] = old == nullptr ? std::nullopt : std::optional<std::string>(old);
-      if (value) ::setenv(name.c_str(), value->c_str(), 1); else ::unsetenv(name.c_str());
+      if (value)
+        ::setenv(name.c_str(), value->c_str(), 1);
+      else
+        ::unsetenv(name.c_str());
     }
   }
   ~ScopedVariables() {
     for (const auto& [name, value] : saved_)
-      if (value) ::setenv(name.c_str(), value->c_str(), 1); else ::unsetenv(name.c_str());
+      if (value)
+        ::setenv(name.c_str(), value->c_str(), 1);
+      else
+        ::unsetenv(name.c_str());
   }
 
  private:
@@ -85,7 +93,8 @@ class GnomeProxyDesktop {
 
   static std::string ManualHttpProxy(int port) {
     return "[system/proxy]\nmode='manual'\n\n[system/proxy/http]\n"
-           "host='127.0.0.1'\nport=" + std::to_string(port) + "\n";
+           "host='127.0.0.1'\nport=" +
+           std::to_string(port) + "\n";
   }
   static std::string AutomaticFrom(const std::string& pacAddress) {
     return "[system/proxy]\nmode='auto'\nautoconfig-url='" + pacAddress + "'\n";

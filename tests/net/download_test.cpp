@@ -86,19 +86,19 @@ TEST(DownloadLines, RefusesABodyBeyondTheBound) {
 void ServePaced(LoopbackServer& server, const std::vector<std::string>& pieces,
                 std::chrono::milliseconds gap, const std::atomic<bool>* done) {
   server.Route("", "/paced", [=](const httplib::Request&, httplib::Response& response) {
-    response.set_chunked_content_provider("application/octet-stream",
-                                          [=](size_t offset, httplib::DataSink& sink) {
-      std::size_t next = 0, sent = 0;
-      while (sent < offset) sent += pieces[next++].size();
-      for (auto waited = 0ms; next > 0 && waited < gap && !*done; waited += 50ms)
-        std::this_thread::sleep_for(50ms);
-      if (next == pieces.size() || *done) {
-        sink.done();
-      } else {
-        sink.write(pieces[next].data(), pieces[next].size());
-      }
-      return true;
-    });
+    response.set_chunked_content_provider(
+        "application/octet-stream", [=](size_t offset, httplib::DataSink& sink) {
+          std::size_t next = 0, sent = 0;
+          while (sent < offset) sent += pieces[next++].size();
+          for (auto waited = 0ms; next > 0 && waited < gap && !*done; waited += 50ms)
+            std::this_thread::sleep_for(50ms);
+          if (next == pieces.size() || *done) {
+            sink.done();
+          } else {
+            sink.write(pieces[next].data(), pieces[next].size());
+          }
+          return true;
+        });
   });
 }
 
@@ -111,13 +111,21 @@ TEST(DownloadLines, GivesUpOnSilenceOrOnTheWholeTransferBoundButWaitsForASlowBod
     std::chrono::milliseconds gap, stall, transfer;
     Text expected;
   } cases[] = {
-      {"a body that stalls after its first bytes", {"<rss>\n", "</rss>\n"}, 5000ms, 1000ms,
-       60000ms, ""},
+      {"a body that stalls after its first bytes",
+       {"<rss>\n", "</rss>\n"},
+       5000ms,
+       1000ms,
+       60000ms,
+       ""},
       {"a byte every 1.5 s: far below a byte a second, yet never silent for 2 s",
-       {"a", "b", "c", "d"}, 1500ms, 2000ms, 60000ms, "abcd\r\n"},
+       {"a", "b", "c", "d"},
+       1500ms,
+       2000ms,
+       60000ms,
+       "abcd\r\n"},
       // Unbounded, the whole body would come in after 12 s.
-      {"a byte every 300 ms never trips the stall rule", std::vector<std::string>(40, "x"),
-       300ms, 1000ms, 2000ms, ""},
+      {"a byte every 300 ms never trips the stall rule", std::vector<std::string>(40, "x"), 300ms,
+       1000ms, 2000ms, ""},
   };
   for (const auto& c : cases) {
     std::atomic<bool> done{false};
@@ -137,8 +145,8 @@ TEST(DownloadLines, FailsOnDeadAddresses) {
     LoopbackServer gone;  // a port that just closed
     refused = gone.Address("/");
   }
-  for (const std::string& address : {refused, std::string(), std::string("not an address"),
-                                     std::string("http://name.invalid/")})
+  for (const std::string& address :
+       {refused, std::string(), std::string("not an address"), std::string("http://name.invalid/")})
     EXPECT_EQ(DownloadLines(address), "") << address;
 }
 

@@ -59,7 +59,8 @@ TEST(NeutraliseActiveMarkup, DefusesElementsHandlersAndWhatIsLeftOpen) {
       {"<svg/onload=alert(1)>", "<svg/data-blocked-load=alert(1)>", "after '/'"},
       {"<img src=\"a\"ONERROR=\"x\">", "<img src=\"a\"data-blocked-ERROR=\"x\">",
        "behind a quote without a blank"},
-      {"<a onmouseover='x' OnClick=y>", "<a data-blocked-mouseover='x' data-blocked-Click=y>", "two"},
+      {"<a onmouseover='x' OnClick=y>", "<a data-blocked-mouseover='x' data-blocked-Click=y>",
+       "two"},
       {"<img ononerror=x>", "<img data-blocked-error=x>", "no second \"on\" comes out"},
       {"<img src=\"x onerror=y\">", "<img src=\"x onerror=y\">", "inside a value it is text"},
       {"<img src=x/onerror=y>", "<img src=x/onerror=y>", "part of an unquoted value"},
@@ -91,14 +92,27 @@ TEST(NeutraliseActiveMarkup, DefusesElementsHandlersAndWhatIsLeftOpen) {
 
 TEST(NeutraliseActiveMarkup, DisarmsScriptAddressesAsTheBrowserDecodesThem) {
   const char* hostile[] = {
-      "javascript:alert(1)",     "JaVaScRiPt:alert(1)",       " \tjavascript:x",
-      "java\tscript:x",          "java\nscript:x",            "java&#x09;script:x",
-      "javascript&#58;x",        "javascript&colon;x",        "&#106;avascript:x",
-      "&#x6A&#x61vascript:x",    "&#0000106avascript:x",      "vbscript:msgbox(1)",
-      "data:text/html,<b>",      "data:image/svg+xml;base64,PHN2Zz4=", "x;javascript:y",
+      "javascript:alert(1)",
+      "JaVaScRiPt:alert(1)",
+      " \tjavascript:x",
+      "java\tscript:x",
+      "java\nscript:x",
+      "java&#x09;script:x",
+      "javascript&#58;x",
+      "javascript&colon;x",
+      "&#106;avascript:x",
+      "&#x6A&#x61vascript:x",
+      "&#0000106avascript:x",
+      "vbscript:msgbox(1)",
+      "data:text/html,<b>",
+      "data:image/svg+xml;base64,PHN2Zz4=",
+      "x;javascript:y",
       // The program's own pseudo-links act as the program: from a feed they are inert.
-      "http://dy/#X#1#",         " HTTP://DY/#X#1#",          "http://dh/#9#dh",
-      "http&#58;//ss/#abc#1#",   "http://d\ty/#X#0#",
+      "http://dy/#X#1#",
+      " HTTP://DY/#X#1#",
+      "http://dh/#9#dh",
+      "http&#58;//ss/#abc#1#",
+      "http://d\ty/#X#0#",
   };
   for (const char* value : hostile) {
     EXPECT_TRUE(IsActiveAddress(value)) << value;
@@ -107,9 +121,9 @@ TEST(NeutraliseActiveMarkup, DisarmsScriptAddressesAsTheBrowserDecodesThem) {
         << value;
   }
   EXPECT_EQ(NeutraliseActiveMarkup("<a href=javascript:x>t</a>"), "<a href=about:blank>t</a>");
-  for (const char* value : {"http://a.cn/javascript.html", "data:image/png;base64,AA",
-                            "http://a.cn/metadata:x", "&#x6Aavascript:x",
-                            "http://evil.test/p?u=http://dy/#X#1#", "http://dy.cn/#x"})
+  for (const char* value :
+       {"http://a.cn/javascript.html", "data:image/png;base64,AA", "http://a.cn/metadata:x",
+        "&#x6Aavascript:x", "http://evil.test/p?u=http://dy/#X#1#", "http://dy.cn/#x"})
     EXPECT_FALSE(IsActiveAddress(value)) << value;
   // A link is pasted into a single-quoted href.
   EXPECT_EQ(NeutraliseLinkAddress("http://a.cn/x?a=1&b=2"), "http://a.cn/x?a=1&b=2");

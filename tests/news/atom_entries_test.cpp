@@ -83,12 +83,12 @@ TEST(AtomEntries, AnHtmlOrXhtmlSummaryShowsAsItsTextAndNothingElse) {
       {"<summary type=\"xhtml\"><div xmlns=\"http://www.w3.org/1999/xhtml\"><p>一</p><p>二</p>"
        "</div></summary>",
        "一 二", "xhtml: paragraphs stay apart"},
-      {"<content type='html'><![CDATA[<img src=x onerror=alert(1)>图<br/>文]]></content>",
-       "图 文", "content in CDATA: a picture with a handler goes whole"},
+      {"<content type='html'><![CDATA[<img src=x onerror=alert(1)>图<br/>文]]></content>", "图 文",
+       "content in CDATA: a picture with a handler goes whole"},
       {"<summary type='html'>a &amp;lt; b &amp;amp; c</summary>", "a &lt; b &amp; c",
        "references of the html stay for the browser"},
-      {"<summary type='html'>&lt;style&gt;p{}&lt;/style&gt;&lt;!-- x --&gt;正文</summary>",
-       "正文", "style and comments"},
+      {"<summary type='html'>&lt;style&gt;p{}&lt;/style&gt;&lt;!-- x --&gt;正文</summary>", "正文",
+       "style and comments"},
       {"<summary type='html'>x &lt; y &gt; z</summary>", "x &lt; y &gt; z", "stray angles"},
       {"<summary type='html'>前&lt;script&gt;alert(1)</summary>", "前",
        "a script that never ends takes the rest"},
@@ -128,8 +128,8 @@ TEST(AtomEntries, TakesAtomOnlyWhereNoRssItemStandsAndReadsLinkAttributesInOrder
        "a name inside a value"},
       {"<entry><link rel = 'alternate' href = yes /></entry>", 1, "yes",
        "blanks around = and a bare value"},
-      {"<entry><link rel=\"enclosure\" href=\"e\"/><link rel=\"alternate\" href=\"a\"/></entry>",
-       1, "a", "the alternate wins over an earlier link"},
+      {"<entry><link rel=\"enclosure\" href=\"e\"/><link rel=\"alternate\" href=\"a\"/></entry>", 1,
+       "a", "the alternate wins over an earlier link"},
   };
   for (const auto& c : cases) {
     const NewsItemStore store = Parse(c.feed);

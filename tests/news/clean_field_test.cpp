@@ -66,7 +66,8 @@ TEST(CleanField, UnwrapsTheServicesRedirectsAndDecorationsInLinksAndDescriptions
        "x news.google.com <img src=\"http://nt.ggpht.com/a.jpg\">", "protocol-relative picture"},
       {"description>", "news.google.com src=\"//x\"", "news.google.com src=\"//x\"",
        "a host at byte 0 is not contained"},
-      {"title>", "x news.google.com &amp;", "x news.google.com &amp;", "titles skip the Google rules"},
+      {"title>", "x news.google.com &amp;", "x news.google.com &amp;",
+       "titles skip the Google rules"},
       // Escaped twice, "&amp;url=" survives the unescaping of "&amp;" and ends the wrapper.
       {"description>",
        "<a href=\"http://news.google.com/news/url?sa=t&amp;amp;fd=R&amp;amp;url=http://a.cn\">",
@@ -79,8 +80,8 @@ TEST(CleanField, UnwrapsTheServicesRedirectsAndDecorationsInLinksAndDescriptions
       {"description>",
        "<img src=http://t1.baidu.com/it/u=http%3A%2F%2Fa.cn%2F1.jpg&amp;fm=30 border=0>",
        "<img src=http://a.cn/1.jpg border=0>", "Baidu proxy prefix and suffix"},
-      {"description>", "x t3.baidu.com border=0 y &amp;fm= z", "x t3.baidu.com border=0 y &amp;fm= z",
-       "without u=http the Baidu rule stays off"},
+      {"description>", "x t3.baidu.com border=0 y &amp;fm= z",
+       "x t3.baidu.com border=0 y &amp;fm= z", "without u=http the Baidu rule stays off"},
       {"description>", "x t2.baidu.com u=http border=0", " order=0",
        "a missing suffix marker replaces the clamped head with a blank"},
       {"description>", "x<a href=1>5" + related + "</a>z", "xz", "related-news link"},
@@ -92,7 +93,8 @@ TEST(CleanField, UnwrapsTheServicesRedirectsAndDecorationsInLinksAndDescriptions
        "x news.youdao.com  <img border='0' src=\"a.jpg\">", "Youdao topic link and picture border"},
       {"description>",
        "<img src=\"http://news.youdao.com/images/tranzhuantisymbol.png\" border=\"0\" alt=\"\" "
-       "align=absmiddle>" + Gbk("伦敦"),
+       "align=absmiddle>" +
+           Gbk("伦敦"),
        Gbk("伦敦"), "topic symbol"},
   });
 }
@@ -101,7 +103,8 @@ TEST(CleanField, SosoLongTextIsCutAtThreeHundredBytes) {
   const Text word = Gbk("预览");  // two double-byte characters
   Text body;
   while (body.size() < 400) body += word;
-  const Text field = "x news.soso.com <center><b>" + body + "</b></center>--" + Gbk("以上正文预览由");
+  const Text field =
+      "x news.soso.com <center><b>" + body + "</b></center>--" + Gbk("以上正文预览由");
   EXPECT_EQ(CleanField(field, "description>"), Left("x news.soso.com " + body, 300) + "...");
 
   // An odd markup length makes the cut split a character: bytes count, not characters.

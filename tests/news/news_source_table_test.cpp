@@ -46,8 +46,9 @@ TEST(LookUpNewsSource, EscapedWordsAreTheTopicsOwnName) {
 }
 
 TEST(LookUpNewsSource, TopicsFetchSixFeedsRegionsThreeAndUnknownNumbersNone) {
-  const char* const topicNames[] = {"焦点", "国内", "国际", "军事", "财经", "互联网", "房产", "汽车",
-                                    "体育", "娱乐", "游戏", "教育", "科技", "社会", "健康"};
+  const char* const topicNames[] = {"焦点",   "国内", "国际", "军事", "财经",
+                                    "互联网", "房产", "汽车", "体育", "娱乐",
+                                    "游戏",   "教育", "科技", "社会", "健康"};
   for (int number = 1; number <= 15; ++number) {
     const NewsSource source = LookUpNewsSource(std::to_string(number));
     EXPECT_EQ(source.title, Gbk(topicNames[number - 1]));

@@ -42,7 +42,10 @@ TEST(ParseSourcesFile, ReplacesAllSixSlotsOfARowGiven) {
       {"9\t" + kA + "\t\t\t\t\t" + kB + "\t\t\n", "9", Slots({kA, "", "", "", "", kB}),
        "empty fields keep their slots empty; trailing tabs are not a seventh address"},
       {"53\t" + kA + "\r\n", "53", Slots({kA}), "CR LF line ends"},
-      {"\xEF\xBB\xBF" "1\t" + kA, "1", Slots({kA}), "a byte order mark at the start"},
+      {"\xEF\xBB\xBF"
+       "1\t" +
+           kA,
+       "1", Slots({kA}), "a byte order mark at the start"},
       {"# 9\thttp://x.example/\n  # note\n\n \t \n9\t" + kA + "\n", "9", Slots({kA}),
        "comments and blank lines"},
       {"9\n", "9", Slots({}), "a row without addresses empties all six slots"},

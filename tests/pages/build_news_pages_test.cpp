@@ -43,8 +43,9 @@ NewsItemStore StoreOf(int count) {
 std::string Feed(const std::string& label, int items) {
   std::string feed = "<?xml version=\"1.0\" encoding=\"gb2312\"?>\n<rss><channel>\n";
   for (int k = 1; k <= items; ++k)
-    feed += "<item><title>" + label + " " + std::to_string(k) + "</title><link>http://x/" +
-            label + std::to_string(k) + "</link><pubDate>Tue, 14 Aug 2012 10:00:00 +0800"
+    feed += "<item><title>" + label + " " + std::to_string(k) + "</title><link>http://x/" + label +
+            std::to_string(k) +
+            "</link><pubDate>Tue, 14 Aug 2012 10:00:00 +0800"
             "</pubDate><description>d</description></item>\n";
   return feed + "</channel></rss>\n";
 }
@@ -69,8 +70,9 @@ TEST(PageNavigation, ShowsTenPagesEitherSideBetweenPreviousAndNext) {
   } rows[] = {
       {1, 1, "temp/~astq2226529", "<font color=red>1</font> "},
       {2, 3, "temp/~astq2226529",
-       "<a href='~astq22265291'>" + previous + "</a> <a href='~astq22265291'>1</a> "
-       "<font color=red>2</font> <a href='~astq22265293'>3</a>  <a href='~astq22265293'>" +
+       "<a href='~astq22265291'>" + previous +
+           "</a> <a href='~astq22265291'>1</a> "
+           "<font color=red>2</font> <a href='~astq22265293'>3</a>  <a href='~astq22265293'>" +
            next + "</a>"},
       {2, 2, "temp/a/temp/b",  // every temp folder goes from the target
        "<a href='a/b1'>" + previous + "</a> <a href='a/b1'>1</a> <font color=red>2</font> "},
@@ -88,8 +90,9 @@ TEST(PageNavigation, ShowsTenPagesEitherSideBetweenPreviousAndNext) {
 TEST(PageItems, ListsTenItemsAPageInStoreOrder) {
   const NewsItemStore store = StoreOf(11);
   EXPECT_EQ(PageItems(store, 2, 10), "<a href='l11' target='_blank'>t11</a> d11<br>s11<br><br>");
-  EXPECT_TRUE(PageItems(store, 1, 10).starts_with("<a href='l1' target='_blank'>t1</a> d1<br>s1"
-                                                 "<br><br><a href='l2' target='_blank'>t2</a>"));
+  EXPECT_TRUE(PageItems(store, 1, 10)
+                  .starts_with("<a href='l1' target='_blank'>t1</a> d1<br>s1"
+                               "<br><br><a href='l2' target='_blank'>t2</a>"));
   EXPECT_EQ(PageItems(store, 3, 10), "");
 }
 
@@ -153,7 +156,8 @@ TEST_F(BuildNewsPagesTest, EmptyFirstSlotGivesTheMessageAndNoFile) {
 
 TEST_F(BuildNewsPagesTest, EndsQuietlyWithoutItems) {
   server.Serve("", "/none", "<rss><channel></channel></rss>");
-  const NewsBuildResult result = BuildNewsPages({At("/none"), "", "", "", "", ""}, folder.At("b"), "T");
+  const NewsBuildResult result =
+      BuildNewsPages({At("/none"), "", "", "", "", ""}, folder.At("b"), "T");
   EXPECT_FALSE(result.message);
   EXPECT_FALSE(result.writeFailed);
   EXPECT_EQ(result.pagesWritten, 0);
@@ -178,9 +182,8 @@ std::vector<std::pair<std::string, bool>> LinkedPages(const testing::TempFolder&
 std::string FeedWithALongSecondPage() {
   std::string feed = "<rss><channel>";
   for (int k = 1; k <= 20; ++k)
-    feed += "<item><title>n " + std::to_string(k) + "</title><link>http://x/" +
-            std::to_string(k) + "</link><description>" + std::string(k > 10 ? 20000 : 1, 'd') +
-            "</description></item>";
+    feed += "<item><title>n " + std::to_string(k) + "</title><link>http://x/" + std::to_string(k) +
+            "</link><description>" + std::string(k > 10 ? 20000 : 1, 'd') + "</description></item>";
   return feed + "</channel></rss>";
 }
 
@@ -215,7 +218,8 @@ TEST_F(BuildNewsPagesTest, AFullDiskSaysSoAndLeavesTheEarlierPagesWhole) {
     EXPECT_EQ(folder.Read("b1"), before);
     for (const auto& [name, there] : LinkedPages(folder)) EXPECT_TRUE(there) << name;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
-                            std::filesystem::directory_iterator()), 2);
+                            std::filesystem::directory_iterator()),
+              2);
   }
 }
 
@@ -230,16 +234,16 @@ TEST_F(BuildNewsPagesTest, FetchesAllSlotsAtOnce) {
   NewsFeedSlots slots;
   for (int slot = 1; slot <= kSlots; ++slot) {
     const std::string body = Feed("s" + std::to_string(slot), 2);
-    server.Route("", "/s" + std::to_string(slot),
-                 [&, body](const httplib::Request&, httplib::Response& response) {
-                   std::unique_lock<std::mutex> lock(mutex);
-                   ++requests;
-                   arrived.notify_all();
-                   if (arrived.wait_for(lock, std::chrono::seconds(10),
-                                        [&] { return requests == kSlots; }))
-                     ++sawAll;
-                   response.set_content(body, "text/xml");
-                 });
+    server.Route(
+        "", "/s" + std::to_string(slot),
+        [&, body](const httplib::Request&, httplib::Response& response) {
+          std::unique_lock<std::mutex> lock(mutex);
+          ++requests;
+          arrived.notify_all();
+          if (arrived.wait_for(lock, std::chrono::seconds(10), [&] { return requests == kSlots; }))
+            ++sawAll;
+          response.set_content(body, "text/xml");
+        });
     slots[slot - 1] = At("/s" + std::to_string(slot));
   }
   const NewsBuildResult result = BuildNewsPages(slots, folder.At("b"), "T");
@@ -305,10 +309,10 @@ TEST_F(BuildNewsPagesTest, ReportsEachFeedAsItEndsNamingOneStillOut) {
     changed.notify_all();
     --inside;
   };
-  const NewsBuildResult result = BuildNewsPages(
-      {"http://fast-one.example/rss", "http://slow.example:80/rss", "", "",
-       "http://fast-two.example/rss", ""},
-      folder.At("b"), "T", sink);
+  const NewsBuildResult result =
+      BuildNewsPages({"http://fast-one.example/rss", "http://slow.example:80/rss", "", "",
+                      "http://fast-two.example/rss", ""},
+                     folder.At("b"), "T", sink);
   EXPECT_EQ(result.pagesWritten, 1);
   EXPECT_FALSE(overlapped);
   ASSERT_EQ(calls.size(), 4u);

@@ -214,8 +214,8 @@ TEST_F(MediaListBuildTest, ListsTheLinksOfEverySourceAndSkipsFailedOnes) {
   server.Serve("c.example", "/", Gbk("<a href=\"http://c.cn/\">动漫</a>"));
   const Text a = Link(" href=\"http://a.cn/\">电影<"), c = Link(" href=\"http://c.cn/\">动漫<");
   // Page a twice: duplicates are dropped within a page only.
-  const Text list = Build("http://a.example/", "http://b.example/", "http://c.example/",
-                          "http://a.example/");
+  const Text list =
+      Build("http://a.example/", "http://b.example/", "http://c.example/", "http://a.example/");
   EXPECT_EQ(list, a + c + a);
   EXPECT_EQ(server.Hits("a.example", "/"), 2);
   EXPECT_TRUE(messages.empty());
@@ -236,8 +236,7 @@ TEST_F(MediaListBuildTest, BuildsOfOneListFileRunOneAfterAnother) {
   server.Route("www.youku.com", "/", [&](const httplib::Request&, httplib::Response& response) {
     const int now = ++inFlight;
     int seen = mostInFlight.load();
-    while (now > seen && !mostInFlight.compare_exchange_weak(seen, now)) {
-    }
+    while (now > seen && !mostInFlight.compare_exchange_weak(seen, now)) {}
     // Long enough for an unserialised second build to arrive meanwhile.
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     --inFlight;

@@ -15,11 +15,11 @@ TEST(IsOwnPageFile, OnlyNamesWithoutExtensionDirectlyInScOrTemp) {
       {"/w/temp/~astq22265291", "/w", true},
       {"/w/sc/jz1", "/w", true},
       {"/w/sc/~astq3339681", "/w/", true},
-      {"/w/sc/page.html", "/w", false},   // a name with an extension keeps its own type
-      {"/w/sc/sub/jz1", "/w", false},     // only the folders the program writes to
+      {"/w/sc/page.html", "/w", false},  // a name with an extension keeps its own type
+      {"/w/sc/sub/jz1", "/w", false},    // only the folders the program writes to
       {"/w/sc/", "/w", false},
       {"/w/doc/jz1", "/w", false},
-      {"/wx/sc/jz1", "/w", false},        // a folder that only begins like the working one
+      {"/wx/sc/jz1", "/w", false},  // a folder that only begins like the working one
       {"/other/sc/jz1", "/w", false},
       {"/w/temp/.hidden", "/w", false},
       {"/sc/jz1", "", false},

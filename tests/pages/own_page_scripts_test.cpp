@@ -21,15 +21,32 @@ struct Row {
 
 TEST(CollectPageScripts, FindsBodiesHandlersScriptAddressesAndLoadedHosts) {
   const Row rows[] = {
-      {"<SCRIPT type=text/javascript>a();\r\nb();</SCRIPT>", {"a();\nb();"}, {}, "a body, CR LF read as LF"},
-      {"<INPUT onmousemove=jd(); id=Text1 onfocus=jd();>", {"jd();"}, {}, "unquoted handlers, each once"},
+      {"<SCRIPT type=text/javascript>a();\r\nb();</SCRIPT>",
+       {"a();\nb();"},
+       {},
+       "a body, CR LF read as LF"},
+      {"<INPUT onmousemove=jd(); id=Text1 onfocus=jd();>",
+       {"jd();"},
+       {},
+       "unquoted handlers, each once"},
       {"<span onClick=lb.style.display='none';xxss='1';>X</span>",
-       {"lb.style.display='none';xxss='1';"}, {}, "an unquoted value holding quotes"},
+       {"lb.style.display='none';xxss='1';"},
+       {},
+       "an unquoted value holding quotes"},
       {"<body onLoad=\"remove_loading();\">", {"remove_loading();"}, {}, "a quoted handler"},
       {"<a href='javascript:dq();' style='x'>", {"javascript:dq();"}, {}, "a script address"},
-      {"<script src=\"http://h.example/ad/1.js\"></script>", {}, {"http://h.example"}, "a loaded script"},
-      {"<a href='http://dy/#k#1#'>on</a> <!-- <script>x()</script> --> a<b", {}, {}, "no script at all"},
-      {"<scripts>no</scripts><p one=1>", {"1"}, {}, "script-like names are not scripts; any on... attribute counts, an extra hash harms nothing"},
+      {"<script src=\"http://h.example/ad/1.js\"></script>",
+       {},
+       {"http://h.example"},
+       "a loaded script"},
+      {"<a href='http://dy/#k#1#'>on</a> <!-- <script>x()</script> --> a<b",
+       {},
+       {},
+       "no script at all"},
+      {"<scripts>no</scripts><p one=1>",
+       {"1"},
+       {},
+       "script-like names are not scripts; any on... attribute counts, an extra hash harms nothing"},
   };
   for (const Row& row : rows) {
     PageScripts scripts;
@@ -42,8 +59,9 @@ TEST(CollectPageScripts, FindsBodiesHandlersScriptAddressesAndLoadedHosts) {
 TEST(OwnPageScripts, HoldTheFrameScriptTheLoadingPageAndTheAdvertHostAsUtf8) {
   const PageScripts& scripts = OwnPageScripts();
   const auto has = [&](const std::string& part) {
-    return std::any_of(scripts.sources.begin(), scripts.sources.end(),
-                       [&](const std::string& source) { return source.find(part) != std::string::npos; });
+    return std::any_of(
+        scripts.sources.begin(), scripts.sources.end(),
+        [&](const std::string& source) { return source.find(part) != std::string::npos; });
   };
   EXPECT_TRUE(has("bb.value=='请输入关键字'"));
   EXPECT_TRUE(has("function animate()"));

@@ -88,8 +88,8 @@ TEST(ResolveSearchLink, InsertsTheKeywordUnescapedInGbkOrForBingInUtf8) {
             "http://mp3.baidu.com/m?ct=134217728&word=" + keyword);
   // Every Bing row sends the whole address in UTF-8: a GBK keyword made Bing search for garbage.
   const Text utf8Keyword = "\xE5\x91\xA8\xE6\x9D\xB0\xE4\xBC\xA6 \xE6\x96\xB0\xE6\xAD\x8C&x=1";
-  for (const auto& [option, kind] : {std::pair{"8", "news"}, std::pair{"28", "videos"},
-                                      std::pair{"48", "images"}})
+  for (const auto& [option, kind] :
+       {std::pair{"8", "news"}, std::pair{"28", "videos"}, std::pair{"48", "images"}})
     EXPECT_EQ(ResolveSearchLink(option, keyword).value,
               "http://cn.bing.com/" + std::string(kind) + "/search?q=" + utf8Keyword);
 }

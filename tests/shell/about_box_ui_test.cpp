@@ -91,8 +91,7 @@ TEST_F(AboutBoxes, MenuCommandShowsTheTextsAndTheBlogTwiceOpensTwoWindows) {
   EXPECT_EQ(box->GetTitle(), "Orvanta");
   const std::vector<wxString> shown = StaticTexts(*box);
   for (const AboutStaticText& line : texts.statics)
-    EXPECT_NE(std::find(shown.begin(), shown.end(), FromLocal(line.text)), shown.end())
-        << line.id;
+    EXPECT_NE(std::find(shown.begin(), shown.end(), FromLocal(line.text)), shown.end()) << line.id;
   Press(box, texts.links[0].id);
   Press(box, texts.links[0].id);
   // The box stays open while its windows live on their own.

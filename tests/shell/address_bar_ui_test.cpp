@@ -54,8 +54,7 @@ TEST_F(AddressBar, GoNavigatesRecordsAndTheNextWindowCompletesFromIt) {
   second->AddressBox()->SetFocus();
   second->AddressBox()->SetValue(U("file:"));
   EXPECT_EQ(ToLocalText(second->AddressBox()->GetValue()), address);
-  EXPECT_EQ(Selection(second->AddressBox()),
-            std::make_pair(5L, static_cast<long>(address.size())));
+  EXPECT_EQ(Selection(second->AddressBox()), std::make_pair(5L, static_cast<long>(address.size())));
   second->AddressBox()->Dismiss();
   first->Destroy();
   second->Destroy();

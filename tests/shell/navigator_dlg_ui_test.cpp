@@ -7,9 +7,9 @@
 #include <sys/stat.h>
 
 #include "gui/message_box_ui.h"
-#include "pages/media_kinds.h"
 #include "net/service_hosts.h"
 #include "pages/loading_page.h"
+#include "pages/media_kinds.h"
 #include "pages/start_page.h"
 #include "support/loopback_server.h"
 #include "support/ui_test_support.h"
@@ -51,7 +51,8 @@ TEST(CNavigatorDlg, FirstStartWritesLoadingAndStartPageAndShowsTheStartPage) {
   // The engine's first load is the start page itself, with no blank page before it.
   EXPECT_EQ(window->HomePage().Browser().LoadCount(), 1);
   // The highlighted faces come once the first frame is out.
-  EXPECT_TRUE(WaitFor([&] { return window->PageButton(CNavigatorDlg::kMusicId)->GetBitmapFocus().IsOk(); }));
+  EXPECT_TRUE(WaitFor(
+      [&] { return window->PageButton(CNavigatorDlg::kMusicId)->GetBitmapFocus().IsOk(); }));
   // The program's own pages never show in the address box; the caption stays the program's.
   EXPECT_EQ(window->AddressBox()->GetValue(), "");
   EXPECT_EQ(window->GetTitle(), "Orvanta V1.0");
@@ -100,9 +101,7 @@ TEST(CNavigatorDlg, MediaButtonsDropOldListsAndEachStartsAListJob) {
   EXPECT_EQ(boxes[1].first, "Orvanta ");
   EXPECT_EQ(boxes[0].second, 0);
   EXPECT_LE(boxes[1].second, 1);
-  ASSERT_TRUE(WaitFor([&] {
-    return Exists(kVideoList) && Exists(kMusicList);
-  }));
+  ASSERT_TRUE(WaitFor([&] { return Exists(kVideoList) && Exists(kMusicList); }));
   testing::FailOnMessageBoxes();
   window->Destroy();
 }
@@ -123,8 +122,8 @@ TEST(CNavigatorDlg, VideoListFromTheMediaSitesArrivesInThePagesListFrame) {
   window->OnVideoButton();
   ASSERT_TRUE(WaitFor([&] { return ShowsFile(home, "/sc/jz2"); }));
   // The page polls once a second until the list file exists and loads it into its frame.
-  ASSERT_TRUE(WaitFor([&] { return ListFrameLinks(home).StartsWith("http://tv.youku.com/"); },
-                      30000));
+  ASSERT_TRUE(
+      WaitFor([&] { return ListFrameLinks(home).StartsWith("http://tv.youku.com/"); }, 30000));
   EXPECT_EQ(ListFrameLinks(home),
             "http://tv.youku.com/ http://movie.youku.com/ http://v.youku.com/v_show/id_1.html "
             "http://www.iqiyi.com/dongman/ http://www.iqiyi.com/v_2.html "

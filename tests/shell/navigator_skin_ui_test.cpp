@@ -69,8 +69,8 @@ TEST(NavigatorSkin, NormalWindowIsUndecoratedWithItsOwnCaption) {
   // window keeps its taskbar entry.
   // By its own id: a window of the same name from the test before may still be on its way out.
   const unsigned long id = gdk_x11_window_get_xid(gtk_widget_get_window(window->GetHandle()));
-  const std::string hints = ShellOutput("xprop -id " + std::to_string(id) +
-                                        " _MOTIF_WM_HINTS _NET_WM_STATE");
+  const std::string hints =
+      ShellOutput("xprop -id " + std::to_string(id) + " _MOTIF_WM_HINTS _NET_WM_STATE");
   unsigned flags = 0, functions = 0, decorations = 1;
   std::sscanf(hints.c_str(), "_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = %x, %x, %x", &flags, &functions,
               &decorations);
@@ -149,9 +149,8 @@ TEST(NavigatorSkin, MaximiseLeavesTheTaskbarAndRestoreReturnsWithTheFaceSwitch) 
   CNavigatorDlg* window = ShowSkinnedWindow();
   const wxRect work = wxDisplay(window).GetClientArea();
   ClickPointer(window, 770, 10);
-  ASSERT_TRUE(WaitFor([&] {
-    return CellOf(*window, CaptionButton::kMaximiseRestore).bitmap == 155;
-  }));
+  ASSERT_TRUE(
+      WaitFor([&] { return CellOf(*window, CaptionButton::kMaximiseRestore).bitmap == 155; }));
   EXPECT_EQ(window->GetRect(), work);
 
   // Maximised, the fixed ranges mean nothing and the painted restore cell decides. (A click
@@ -163,9 +162,8 @@ TEST(NavigatorSkin, MaximiseLeavesTheTaskbarAndRestoreReturnsWithTheFaceSwitch) 
   const CaptionRect restore = CellOf(*window, CaptionButton::kMaximiseRestore).cell;
   WaitFor([] { return false; }, 700);
   ClickPointer(window, restore.left + 17, restore.top + 8);
-  ASSERT_TRUE(WaitFor([&] {
-    return CellOf(*window, CaptionButton::kMaximiseRestore).bitmap == 157;
-  }));
+  ASSERT_TRUE(
+      WaitFor([&] { return CellOf(*window, CaptionButton::kMaximiseRestore).bitmap == 157; }));
   EXPECT_EQ(window->GetRect(), wxRect(0, 0, 850, 570));
   window->Destroy();
 }

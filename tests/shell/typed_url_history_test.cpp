@@ -76,7 +76,7 @@ TEST(TypedUrlHistory, OddFilesGiveOnlyTheirSoundLines) {
   TempFolder folder;
   const std::string path = folder.At("typed-urls");
   std::string file = "good1\n";
-  file += std::string(5000, 'h') + "\n";      // too long for an address
+  file += std::string(5000, 'h') + "\n";          // too long for an address
   file += std::string("bin\0ary\xff\xfe\n", 11);  // zero byte and bytes that are no UTF-8
   file += "\n\ngood2\n";
   file += std::string("tab\there\n");

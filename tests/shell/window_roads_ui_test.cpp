@@ -17,16 +17,17 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <functional>
-#include <vector>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "browser/browser_address.h"
 #include "browser/browser_page_dlg.h"
 #include "browser/browser_page_layout.h"
 #include "controls/color_combo_box_ui.h"
@@ -37,10 +38,9 @@
 #include "net/service_hosts.h"
 #include "pages/media_kinds.h"
 #include "pages/page_files.h"
-#include "browser/browser_address.h"
 #include "shell/browser_window_dlg.h"
-#include "shell/typed_url_history.h"
 #include "shell/navigator_dlg.h"
+#include "shell/typed_url_history.h"
 #include "support/loopback_server.h"
 #include "support/ui_test_support.h"
 #include "text/code_page.h"
@@ -50,8 +50,8 @@ namespace {
 
 using testing::LinkNamed;
 using testing::ReadWhole;
-using testing::ShowsFile;
 using testing::ShownFileChooser;
+using testing::ShowsFile;
 using testing::U;
 using testing::WaitFor;
 
@@ -114,10 +114,11 @@ TEST_F(WindowRoad, TheStatusLineNamesTheFeedAJobWaitsFor) {
   testing::MessageRecorder recorder;
   // Topic 9 reads six feeds; the Sohu one is slow.
   const std::string slowHost(hosts::kSohuNews);
-  server_.Route(slowHost, "/rss/sports.xml", [](const httplib::Request&, httplib::Response& response) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    response.set_content(OneItemFeed(), "text/xml");
-  });
+  server_.Route(slowHost, "/rss/sports.xml",
+                [](const httplib::Request&, httplib::Response& response) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+                  response.set_content(OneItemFeed(), "text/xml");
+                });
   server_.Serve(std::string(hosts::kBaiduNews), "/n?cmd=4&class=sportnews&tn=rss", OneItemFeed());
   testing::ClickPageElement(page(), LinkNamed("体育"));
   const wxString waiting = U("正在读取 ") + "5/6 " + slowHost + U(" …");
@@ -126,7 +127,8 @@ TEST_F(WindowRoad, TheStatusLineNamesTheFeedAJobWaitsFor) {
   EXPECT_EQ(ReadWhole(mirror.Path() + "/status"), waiting.utf8_string());
   // When the job ends the line says again what it said before.
   ASSERT_TRUE(WaitFor([&] { return ShowsFile(page(), "/temp/~astq22265291"); }, 20000));
-  EXPECT_TRUE(WaitFor([&] { return !window_->StatusLine()->GetValue().StartsWith(U("正在读取")); }));
+  EXPECT_TRUE(
+      WaitFor([&] { return !window_->StatusLine()->GetValue().StartsWith(U("正在读取")); }));
   EXPECT_EQ(ReadWhole(mirror.Path() + "/status"), window_->StatusLine()->GetValue().utf8_string());
 }
 
@@ -164,14 +166,14 @@ BoxColours ColoursOf(const wxImage& image) {
 
 TEST_F(WindowRoad, TheColouredBoxesAreColouredWithEveryLabelWhole) {
   CBrowserWindowDlg* other = CBrowserWindowDlg::OpenShown();
-  for (CBrowserHostDlg* host : {static_cast<CBrowserHostDlg*>(window_),
-                                static_cast<CBrowserHostDlg*>(other)}) {
+  for (CBrowserHostDlg* host :
+       {static_cast<CBrowserHostDlg*>(window_), static_cast<CBrowserHostDlg*>(other)}) {
     SCOPED_TRACE(host == window_ ? "main window" : "secondary window");
     host->Raise();
     host->AddressBox()->ChangeValue("http://example.test/");
     WaitFor([] { return false; }, 400);
-    for (wxWindow* box : {static_cast<wxWindow*>(host->AddressBox()),
-                          static_cast<wxWindow*>(host->EngineBox())}) {
+    for (wxWindow* box :
+         {static_cast<wxWindow*>(host->AddressBox()), static_cast<wxWindow*>(host->EngineBox())}) {
       const BoxColours colours = ColoursOf(ScreenImage(box->GetScreenRect()));
       EXPECT_GT(colours.background, 0.5);
       EXPECT_TRUE(colours.text);
@@ -188,14 +190,14 @@ TEST_F(WindowRoad, TheColouredBoxesAreColouredWithEveryLabelWhole) {
     const wxRect box = engines->GetScreenRect();
     testing::ClickPointer(engines, box.width - 8, box.height / 2);
     WaitFor([] { return false; }, 600);
-    const BoxColours list = ColoursOf(
-        ScreenImage(wxRect(box.x, box.y + box.height + 2, box.width, 60)));
+    const BoxColours list =
+        ColoursOf(ScreenImage(wxRect(box.x, box.y + box.height + 2, box.width, 60)));
     EXPECT_GT(list.background, 0.5);
     EXPECT_TRUE(list.text);
     testing::PressKey(WXK_ESCAPE);
     WaitFor([] { return false; }, 300);
-    testing::SaveScreenshot(*host, host == window_ ? ORVANTA_COLOURS_SCREENSHOT
-                                                   : ORVANTA_SECONDARY_COLOURS_SCREENSHOT);
+    testing::SaveScreenshot(
+        *host, host == window_ ? ORVANTA_COLOURS_SCREENSHOT : ORVANTA_SECONDARY_COLOURS_SCREENSHOT);
   }
   other->Destroy();
 }
@@ -234,17 +236,17 @@ TEST_F(WindowRoad, BrowserKeysWorkInTheMainAndTheSecondaryWindow) {
   testing::MessageRecorder recorder;
   CBrowserWindowDlg* other = CBrowserWindowDlg::OpenShown();
   other->Page().Browser().Navigate(LocalFullName("sc/jz1"));
-  for (CBrowserHostDlg* host : {static_cast<CBrowserHostDlg*>(window_),
-                                static_cast<CBrowserHostDlg*>(other)}) {
+  for (CBrowserHostDlg* host :
+       {static_cast<CBrowserHostDlg*>(window_), static_cast<CBrowserHostDlg*>(other)}) {
     SCOPED_TRACE(host == window_ ? "main window" : "secondary window");
     CBrowserPageDlg& shown = host->Page();
     host->Raise();
     ASSERT_TRUE(WaitFor([&] { return ShowsFile(shown, "/sc/jz1"); }));
     testing::ClickPageElement(shown, "document.getElementById('Text1')");
     // Ctrl+L, Alt+D and F6 all give the address box the keyboard, its text selected.
-    for (auto [key, modifiers] : {std::pair{int('l'), int(wxMOD_CONTROL)},
-                                  std::pair{int('d'), int(wxMOD_ALT)},
-                                  std::pair{int(WXK_F6), int(wxMOD_NONE)}}) {
+    for (auto [key, modifiers] :
+         {std::pair{int('l'), int(wxMOD_CONTROL)}, std::pair{int('d'), int(wxMOD_ALT)},
+          std::pair{int(WXK_F6), int(wxMOD_NONE)}}) {
       testing::ClickPageElement(shown, "document.getElementById('Text1')");
       host->AddressBox()->ChangeValue("http://x.test/");
       testing::PressKey(key, modifiers);
@@ -280,7 +282,8 @@ TEST_F(WindowRoad, BrowserKeysWorkInTheMainAndTheSecondaryWindow) {
     // A page restored from the history may not load again: where the page is counts.
     auto at = [&](const std::string& tail) {
       const std::string url = shown.Browser().CurrentUrl();
-      return url.size() >= tail.size() && url.compare(url.size() - tail.size(), tail.size(), tail) == 0;
+      return url.size() >= tail.size() &&
+             url.compare(url.size() - tail.size(), tail.size(), tail) == 0;
     };
     testing::PressKey(WXK_LEFT, wxMOD_ALT);
     EXPECT_TRUE(WaitFor([&] { return at("/sc/jz1"); })) << shown.Browser().CurrentUrl();
@@ -298,11 +301,13 @@ TEST_F(WindowRoad, BrowserKeysWorkInTheMainAndTheSecondaryWindow) {
   }
   // Ctrl+W closes the secondary window; Ctrl+Q asks the close question.
   testing::PressKey('w', wxMOD_CONTROL);
-  EXPECT_TRUE(WaitFor([&] {
-    for (wxWindow* window : wxTopLevelWindows)
-      if (dynamic_cast<CBrowserWindowDlg*>(window) && window->IsShown()) return false;
-    return true;
-  }, 3000));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        for (wxWindow* window : wxTopLevelWindows)
+          if (dynamic_cast<CBrowserWindowDlg*>(window) && window->IsShown()) return false;
+        return true;
+      },
+      3000));
   window_->Raise();
   testing::ClickPageElement(page(), "document.getElementById('Text1')");
   testing::PressKey('q', wxMOD_CONTROL);
@@ -362,11 +367,11 @@ TEST_F(WindowRoad, MessageBoxesSpeakTheProgramsLanguage) {
 class TrayHost {
  public:
   TrayHost() {
-    const char* argv[] = {"trayer", "--edge", "top", "--align", "right", "--widthtype",
-                          "pixel", "--width", "60", "--heighttype", "pixel", "--height", "30",
-                          "--SetDockType", "false", "--transparent", "false", nullptr};
-    if (::posix_spawnp(&pid_, "trayer", nullptr, nullptr, const_cast<char**>(argv),
-                       environ) != 0)
+    const char* argv[] = {
+        "trayer", "--edge",        "top",   "--align",       "right", "--widthtype",
+        "pixel",  "--width",       "60",    "--heighttype",  "pixel", "--height",
+        "30",     "--SetDockType", "false", "--transparent", "false", nullptr};
+    if (::posix_spawnp(&pid_, "trayer", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
       pid_ = -1;
     if (pid_ > 0) WaitFor([] { return wxTaskBarIcon::IsAvailable(); }, 5000);
   }
@@ -413,7 +418,10 @@ wxPoint TrayIconCentre() {
   bool inPanel = false;
   while (std::fgets(line, sizeof line, tree)) {
     const std::string text = line;
-    if (text.find("\"panel\"") != std::string::npos) { inPanel = true; continue; }
+    if (text.find("\"panel\"") != std::string::npos) {
+      inPanel = true;
+      continue;
+    }
     int width = 0, height = 0, x = 0, y = 0;
     const std::size_t size = text.rfind("  ", text.rfind('+'));
     if (inPanel && std::sscanf(text.c_str() + text.find(')') + 1, " %dx%d", &width, &height) == 2 &&
@@ -527,7 +535,7 @@ TEST_F(WindowRoad, CtrlFOpensTheFindBoxWhollyInThePageAtEverySize) {
     for (const wxSize& size : sizes) {
       window_->SetSize(size);
       EXPECT_TRUE(WaitFor(fits, 3000)) << "tree " << tree << " at " << size.x << "x" << size.y
-                                      << ": " << page().FindBar()->GetRect().x;
+                                       << ": " << page().FindBar()->GetRect().x;
     }
   }
   window_->SetSize(850, 570);
@@ -543,7 +551,8 @@ TEST_F(WindowRoad, ANarrowWindowStillTakesATypedAddressAndItsGoButton) {
   EXPECT_LE(box.GetRight(), go.x);
   EXPECT_TRUE(wxRect(window_->GetClientSize()).Contains(window_->SearchButton()->GetRect()));
   testing::ClickPointer(address, 20, 10);
-  ASSERT_TRUE(WaitFor([&] { return address->HasFocus() || wxWindow::FindFocus() == address; }, 3000));
+  ASSERT_TRUE(
+      WaitFor([&] { return address->HasFocus() || wxWindow::FindFocus() == address; }, 3000));
   window_->AddressBox()->ChangeValue("");
   testing::TypeText(path.c_str());
   testing::ClickWindow(window_->GoButton());
@@ -605,7 +614,8 @@ TEST_F(WindowRoad, SaveKeepsThePageAsShownUnderItsTitle) {
     ASSERT_TRUE(WaitFor([&] {
       return ShowsFile(page(), c.tail) && page().Browser().LocationName() == Gbk(c.title) &&
              page().ToolbarButton(CBrowserPageDlg::kSaveId)->IsEnabled();
-    })) << page().Browser().LoadedURL() << " " << page().Browser().LocationName();
+    })) << page().Browser().LoadedURL()
+        << " " << page().Browser().LocationName();
     const std::string target = folder_.path() + "/saved" + std::to_string(++n) + ".html";
     std::string proposed;
     // The save dialog is the desktop's own: it is found and answered as the toolkit shows it.

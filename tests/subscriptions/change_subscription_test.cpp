@@ -42,8 +42,9 @@ TEST(ApplySubscriptionChange, GivesTheOutcomeTheMessageAndTheNewFile) {
   const Text three = FileOf({"a", "b", "c"});
   TextArray sixty = Numbered(59);
   sixty.insert(sixty.begin(), "new");
-  const Text limit = Gbk("抱歉，您订阅的关键字超过了60个，\r\n\r\n请删除不常用的关键字，"
-                         "\r\n\r\n然后再订阅新的关键字即可!");
+  const Text limit =
+      Gbk("抱歉，您订阅的关键字超过了60个，\r\n\r\n请删除不常用的关键字，"
+          "\r\n\r\n然后再订阅新的关键字即可!");
   const struct {
     const char* what;
     Text file, keyword;
@@ -52,8 +53,8 @@ TEST(ApplySubscriptionChange, GivesTheOutcomeTheMessageAndTheNewFile) {
     Text message;
     std::optional<Text> newText;
   } rows[] = {
-      {"a new keyword goes first", three, "d", 1, Outcome::kSubscribed,
-       Gbk("成功订阅“d”资讯。"), FileOf({"d", "a", "b", "c"})},
+      {"a new keyword goes first", three, "d", 1, Outcome::kSubscribed, Gbk("成功订阅“d”资讯。"),
+       FileOf({"d", "a", "b", "c"})},
       {"the sixtieth still fits", FileOf(Numbered(59)), "new", 1, Outcome::kSubscribed,
        Gbk("成功订阅“new”资讯。"), FileOf(sixty)},
       {"the sixty-first does not", FileOf(sixty), "more", 1, Outcome::kLimitReached, limit,
@@ -86,8 +87,8 @@ TEST(ApplySubscriptionChange, GivesTheOutcomeTheMessageAndTheNewFile) {
 
 TEST(ApplySubscriptionChange, RefusesKeywordsThatWouldBreakTheFile) {
   const Text file = FileOf({"a"});
-  for (const char* keyword : {"a\"b", "\"", "x<USERy", "a$$b", "a</Account>", "<Account>b",
-                              "two\r\nlines", "a\nb"}) {
+  for (const char* keyword :
+       {"a\"b", "\"", "x<USERy", "a$$b", "a</Account>", "<Account>b", "two\r\nlines", "a\nb"}) {
     const SubscriptionChange change = ApplySubscriptionChange(file, keyword, 1);
     EXPECT_EQ(change.outcome, Outcome::kRefusedKeyword) << keyword;
     EXPECT_EQ(change.message, Gbk("订阅关键字不能含有双引号、“<USER”、“$$”或换行等字符！"));

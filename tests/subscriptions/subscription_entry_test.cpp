@@ -41,8 +41,8 @@ TEST(SubscriptionEntryList, ViewsTheFileAsWhatStandsBeforeAndOneElementPerEntry)
   const TextArray view = SubscriptionEntryList(DefaultSubscriptionText());
   ASSERT_EQ(view.size(), 8u);
   EXPECT_EQ(view[0], "");
-  EXPECT_EQ(view[1], " id=\"" + Gbk("社会") + "\" password=\"" + Gbk("社会") +
-                         "\" permission=\"000\"/>");
+  EXPECT_EQ(view[1],
+            " id=\"" + Gbk("社会") + "\" password=\"" + Gbk("社会") + "\" permission=\"000\"/>");
   EXPECT_TRUE(view[7].ends_with("/></Account>"));
   // Without entries: one element.
   EXPECT_EQ(SubscriptionEntryList("<Account></Account>"), TextArray{"<Account></Account>"});

@@ -11,18 +11,16 @@
 namespace orvanta::testing {
 namespace {
 
-std::string Key(const std::string& host, const std::string& target) {
-  return host + "\n" + target;
-}
+std::string Key(const std::string& host, const std::string& target) { return host + "\n" + target; }
 
 }  // namespace
 
 LoopbackServer::LoopbackServer() {
-  server_.set_pre_routing_handler([this](const httplib::Request& request,
-                                         httplib::Response& response) {
-    Dispatch(request, response);
-    return httplib::Server::HandlerResponse::Handled;
-  });
+  server_.set_pre_routing_handler(
+      [this](const httplib::Request& request, httplib::Response& response) {
+        Dispatch(request, response);
+        return httplib::Server::HandlerResponse::Handled;
+      });
   port_ = server_.bind_to_any_port("127.0.0.1");
   if (port_ <= 0) throw std::runtime_error("cannot bind a loopback port");
   thread_ = std::thread([this] { server_.listen_after_bind(); });
@@ -48,11 +46,12 @@ void LoopbackServer::Route(const std::string& host, const std::string& target,
 
 void LoopbackServer::Serve(const std::string& host, const std::string& target, std::string body,
                            std::string contentType, int status) {
-  Route(host, target, [body = std::move(body), contentType = std::move(contentType), status](
-                          const httplib::Request&, httplib::Response& response) {
-    response.status = status;
-    response.set_content(body, contentType.c_str());
-  });
+  Route(host, target,
+        [body = std::move(body), contentType = std::move(contentType), status](
+            const httplib::Request&, httplib::Response& response) {
+          response.status = status;
+          response.set_content(body, contentType.c_str());
+        });
 }
 
 void LoopbackServer::ServeFixture(const std::string& host, const std::string& target,
@@ -119,7 +118,10 @@ ProxyEnvironment::ProxyEnvironment(const std::string& proxy) {
 }
 
 ProxyEnvironment::~ProxyEnvironment() {
-  if (hadProxy_) setenv("http_proxy", savedProxy_.c_str(), 1); else unsetenv("http_proxy");
+  if (hadProxy_)
+    setenv("http_proxy", savedProxy_.c_str(), 1);
+  else
+    unsetenv("http_proxy");
   if (hadNoProxy_) setenv("no_proxy", savedNoProxy_.c_str(), 1);
 }
 

@@ -49,7 +49,8 @@ bool CollectOutput(int out, int err, CliResult& result, Clock::time_point deadli
   int open = 2;
   char buffer[65536];
   while (open > 0) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) return false;
     if (poll(streams, 2, static_cast<int>(left.count())) < 0) continue;
     for (int i = 0; i < 2; ++i) {

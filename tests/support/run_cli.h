@@ -8,9 +8,9 @@
 namespace orvanta::testing {
 
 struct CliResult {
-  int status = -1;     // -1 when the child did not exit by itself
-  std::string out;     // standard output, raw bytes
-  std::string err;     // standard error, raw bytes
+  int status = -1;  // -1 when the child did not exit by itself
+  std::string out;  // standard output, raw bytes
+  std::string err;  // standard error, raw bytes
   bool timedOut = false;
 };
 

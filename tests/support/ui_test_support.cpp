@@ -82,17 +82,18 @@ bool WaitFor(const std::function<bool()>& done, int boundMs) {
 void DeliverInput() {
   gdk_display_sync(gdk_display_get_default());
   // Bounded: a page that animates keeps the queue busy for ever.
-  for (int round = 0; round < 1000 && g_main_context_iteration(nullptr, FALSE); ++round) {
-  }
+  for (int round = 0; round < 1000 && g_main_context_iteration(nullptr, FALSE); ++round) {}
   if (wxTheApp) wxTheApp->ProcessPendingEvents();
 }
 
 void WaitForDestroyedWindows() {
-  WaitFor([] {
-    for (wxWindow* window : wxTopLevelWindows)
-      if (wxTheApp->IsScheduledForDestruction(window)) return false;
-    return true;
-  }, 5000);
+  WaitFor(
+      [] {
+        for (wxWindow* window : wxTopLevelWindows)
+          if (wxTheApp->IsScheduledForDestruction(window)) return false;
+        return true;
+      },
+      5000);
 }
 
 std::string ReadWhole(const std::string& path) {
@@ -106,7 +107,8 @@ GtkFileChooser* ShownFileChooser() {
   GtkFileChooser* shown = nullptr;
   GList* windows = gtk_window_list_toplevels();
   for (GList* window = windows; window != nullptr; window = window->next)
-    if (GTK_IS_FILE_CHOOSER_DIALOG(window->data) && gtk_widget_get_visible(GTK_WIDGET(window->data)))
+    if (GTK_IS_FILE_CHOOSER_DIALOG(window->data) &&
+        gtk_widget_get_visible(GTK_WIDGET(window->data)))
       shown = GTK_FILE_CHOOSER(window->data);
   g_list_free(windows);
   return shown;
@@ -159,8 +161,7 @@ MessageRecorder::~MessageRecorder() { FailOnMessageBoxes(); }
 void FailOnMessageBoxes() {
   MessageBoxPresenter presenter;
   presenter.show = [](const wxString& text, const wxString& caption) {
-    ADD_FAILURE() << "unexpected message box \"" << caption.utf8_str() << "\": "
-                  << text.utf8_str();
+    ADD_FAILURE() << "unexpected message box \"" << caption.utf8_str() << "\": " << text.utf8_str();
   };
   presenter.ask = [](const wxString& text, const wxString&) {
     ADD_FAILURE() << "unexpected question: " << text.utf8_str();
@@ -171,10 +172,10 @@ void FailOnMessageBoxes() {
 
 Text WriteLocalPage(const std::string& relativeName, const std::string& bodyUtf8,
                     const std::string& titleUtf8) {
-  const Text page = Gbk(
-      "<html><head><meta http-equiv='Content-Type' content='text/html; charset=gb2312'>"
-      "<title>" + titleUtf8 + "</title></head><body style='margin:0'>" + bodyUtf8 +
-      "</body></html>");
+  const Text page =
+      Gbk("<html><head><meta http-equiv='Content-Type' content='text/html; charset=gb2312'>"
+          "<title>" +
+          titleUtf8 + "</title></head><body style='margin:0'>" + bodyUtf8 + "</body></html>");
   std::ofstream(relativeName, std::ios::binary) << page;
   char buffer[4096];
   return Text(::getcwd(buffer, sizeof buffer) ? buffer : ".") + "/" + relativeName;
@@ -197,10 +198,11 @@ wxString PageScript(CBrowserPageDlg& page, const std::string& script) {
 }
 
 wxRect PageElementRect(CBrowserPageDlg& page, const std::string& element) {
-  const wxString place = PageScript(
-      page, "(function(){var e=" + element + ";if(!e)return '';var r=e.getBoundingClientRect();"
-            "return [Math.round(r.left),Math.round(r.top),Math.round(r.width),"
-            "Math.round(r.height)].join(',');})()");
+  const wxString place =
+      PageScript(page, "(function(){var e=" + element +
+                           ";if(!e)return '';var r=e.getBoundingClientRect();"
+                           "return [Math.round(r.left),Math.round(r.top),Math.round(r.width),"
+                           "Math.round(r.height)].join(',');})()");
   long x = 0, y = 0, width = 0, height = 0;
   const wxArrayString parts = wxSplit(place, ',');
   if (parts.size() != 4 || !parts[0].ToLong(&x) || !parts[1].ToLong(&y) ||
@@ -216,15 +218,14 @@ void PointAtPageElement(CBrowserPageDlg& page, const std::string& element) {
 }
 
 std::string LinkNamed(const char* text) {
-  return "Array.from(document.links).find(function(a){return a.textContent=='" +
-         std::string(text) + "';})";
+  return "Array.from(document.links).find(function(a){return a.textContent=='" + std::string(text) +
+         "';})";
 }
 
 void ClickPageElement(CBrowserPageDlg& page, const std::string& element) {
   const wxRect place = PageElementRect(page, element);
   ASSERT_FALSE(place.IsEmpty()) << "no element " << element;
-  ClickPointer(page.Browser().GetWindow(), place.x + place.width / 2,
-               place.y + place.height / 2);
+  ClickPointer(page.Browser().GetWindow(), place.x + place.width / 2, place.y + place.height / 2);
 }
 
 void ClickWindow(wxWindow* window) {

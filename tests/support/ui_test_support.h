@@ -23,7 +23,7 @@ namespace orvanta {
 class CBrowserPageDlg;
 class CBrowserWindowDlg;
 class CNavigatorDlg;
-}
+}  // namespace orvanta
 
 namespace orvanta::testing {
 

@@ -95,8 +95,9 @@ void UiTestWatchdog::Watch() {
     }
     const int number = runningNumber_;
     const auto started = started_;
-    if (changed_.wait_until(lock, started + limit_,
-                            [&] { return stopping_ || runningNumber_ != number || running_.empty(); }))
+    if (changed_.wait_until(lock, started + limit_, [&] {
+          return stopping_ || runningNumber_ != number || running_.empty();
+        }))
       continue;
     std::fprintf(stderr, "watchdog: %s ran past %lld s; closing its menus and modal loops\n",
                  running_.c_str(), static_cast<long long>(limit_.count()));
@@ -127,8 +128,8 @@ int UiTestWatchdog::Rescue(void* data) {
   }
   const int menus = CloseMenus();
   const std::string loops = EndModalLoops();
-  ADD_FAILURE() << "watchdog: " << call->test << " ran past "
-                << call->watchdog->limit_.count() << " s; closed " << menus
+  ADD_FAILURE() << "watchdog: " << call->test << " ran past " << call->watchdog->limit_.count()
+                << " s; closed " << menus
                 << " menus and the modal loops of:" << (loops.empty() ? " none" : loops);
   return G_SOURCE_REMOVE;
 }

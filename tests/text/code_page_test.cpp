@@ -13,9 +13,18 @@ TEST(CodePage, ConvertsBothWaysAndReplacesWhatHasNoForm) {
   } cases[] = {
       {Utf8ToLocal, "ascii", "abc<>\r\n", "abc<>\r\n"},
       {Utf8ToLocal, "chinese", "\xE4\xBD\x93\xE8\x82\xB2", "\xCC\xE5\xD3\xFD"},  // 体育
-      {Utf8ToLocal, "character without a form", "a\xF0\x9F\x98\x80" "b", "a?b"},
-      {Utf8ToLocal, "lone continuation byte", "a\x80" "b", "a?b"},
-      {Utf8ToLocal, "truncated sequence is one replacement", "a\xE4\xBD" "b", "a?b"},
+      {Utf8ToLocal, "character without a form",
+       "a\xF0\x9F\x98\x80"
+       "b",
+       "a?b"},
+      {Utf8ToLocal, "lone continuation byte",
+       "a\x80"
+       "b",
+       "a?b"},
+      {Utf8ToLocal, "truncated sequence is one replacement",
+       "a\xE4\xBD"
+       "b",
+       "a?b"},
       {Utf8ToLocal, "truncated at the end", "a\xE4\xBD", "a?"},
       {Utf8ToLocal, "overlong form", "\xC0\xAF", "??"},
       {Utf8ToLocal, "encoded surrogate", "\xED\xA0\x80", "???"},
@@ -41,7 +50,10 @@ TEST(CodePage, RoundTripsTheGbkCharacters) {
       Text text = original;
       LocalToUtf8(text);
       Utf8ToLocal(text);
-      if (text == original) ++same; else EXPECT_EQ(text, "?");
+      if (text == original)
+        ++same;
+      else
+        EXPECT_EQ(text, "?");
     }
   }
   EXPECT_GT(same, 21000);

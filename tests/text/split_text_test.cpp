@@ -21,7 +21,12 @@ TEST(SplitText, CutsAtEveryDelimiterAndABoundedSplitGivesTheFirstPieces) {
       {"adjacent delimiters", "a##b", "#", {"a", "", "b"}},
       {"a longer delimiter", "a$$b$$", "$$", {"a", "b", ""}},
       // The delimiter ends on a lone lead byte; the rest then starts with what was its trail.
-      {"each rest judged on its own boundaries", "a\xB0" "b\xB0" "c", "\xB0", {"a", "b", "c"}},
+      {"each rest judged on its own boundaries",
+       "a\xB0"
+       "b\xB0"
+       "c",
+       "\xB0",
+       {"a", "b", "c"}},
   };
   for (const auto& c : cases) {
     TextArray whole{"old"};

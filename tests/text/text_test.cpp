@@ -30,10 +30,12 @@ TEST(Find, FollowsTheEdgeRules) {
       {"pattern across characters is not a match", "\xB0\xA1\xB0\xA1", "\xA1\xB0", 0, -1},
       {"lead byte at the very end stands alone", "ab\xB0", "\xB0", 0, 2},
       {"lead byte before a non-trail byte stands alone", "\xB0<a", "<", 0, 1},
-      {"start inside a long run of characters", "\xB0\xA1\xB0\xA1\xB0\xA1" "a", "a", 3, 6},
+      {"start inside a long run of characters",
+       "\xB0\xA1\xB0\xA1\xB0\xA1"
+       "a",
+       "a", 3, 6},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(Find(c.text, c.pattern, c.start), c.expected) << c.what;
+  for (const auto& c : cases) EXPECT_EQ(Find(c.text, c.pattern, c.start), c.expected) << c.what;
   EXPECT_TRUE(ContainsBeyondStart("xab", "ab"));
   EXPECT_FALSE(ContainsBeyondStart("abab", "ab")) << "containment: the first one lies beyond 0";
   EXPECT_FALSE(ContainsBeyondStart("xyz", "ab"));
@@ -48,7 +50,8 @@ TEST(ReplaceAll, ScansLeftToRightWithoutRescanning) {
       {"inserted text is not rescanned", "ab", "a", "aa", "aab"},
       {"empty old changes nothing", "abc", "", "x", "abc"},
       {"every occurrence", "a.b.c", ".", "--", "a--b--c"},
-      {"trail byte is left alone", std::string(kTrailA) + "a", "a", "Z", std::string(kTrailA) + "Z"},
+      {"trail byte is left alone", std::string(kTrailA) + "a", "a", "Z",
+       std::string(kTrailA) + "Z"},
       {"whole text", "abc", "abc", "", ""},
   };
   for (const auto& c : cases)
