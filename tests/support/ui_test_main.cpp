@@ -27,6 +27,11 @@ int main(int argc, char** argv) {
   setenv("XDG_CONFIG_HOME", home, 1);
   setenv("XDG_DATA_HOME", home, 1);
   setenv("XDG_CACHE_HOME", home, 1);
+  // The file dialog reads local folders only: no desktop file-system service to wait for.
+  setenv("GIO_USE_VFS", "local", 1);
+  setenv("GIO_USE_VOLUME_MONITOR", "unix", 1);
+  // Nor an accessibility bus, whose start-up calls block while a dialog opens.
+  setenv("NO_AT_BRIDGE", "1", 1);
   ::testing::InitGoogleTest(&argc, argv);
   // No test waits for a person: past this limit its menus and modal loops are closed.
   // The toolkit refuses options it does not know, so this one is taken out.
