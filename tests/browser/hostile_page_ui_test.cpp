@@ -26,7 +26,6 @@ namespace {
 using testing::MenuChooser;
 using testing::ReadWhole;
 using testing::SecondaryWindows;
-using testing::ShownFileChooser;
 using testing::U;
 using testing::WaitFor;
 
@@ -277,28 +276,14 @@ TEST_F(HostilePage, TheMenusSaveLinkAsFetchesTheLinkedFileIntoTheChosenFile) {
   ShowRemote(ClickBlockPage("", "<a id='link' href='" + server_.Address("/files/report.bin") +
                                     "' style='position:absolute;top:250px'>file</a>"));
   const std::string chosen = folder_.path() + "/saved-report";
-  std::string proposed;
-  // The save dialog is the desktop's own: it is found and answered as the toolkit shows it.
-  wxTimer answer;
-  answer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-    GtkFileChooser* dialog = ShownFileChooser();
-    if (dialog == nullptr) return;
-    answer.Stop();
-    gchar* name = gtk_file_chooser_get_current_name(dialog);
-    proposed = name != nullptr ? name : "";
-    g_free(name);
-    gtk_file_chooser_set_current_folder(dialog, folder_.path().c_str());
-    gtk_file_chooser_set_current_name(dialog, "saved-report");
-    gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
-  });
-  answer.Start(100);
+  const testing::FileDialogAnswer answer(folder_.path(), "saved-report");
   const wxRect link = testing::PageElementRect(page(), "document.getElementById('link')");
   MenuChooser chooser(3);  // 链接另存为...
   testing::MovePointer(view(), link.x + 2, link.y + link.height / 2);
   wxUIActionSimulator().MouseClick(wxMOUSE_BTN_RIGHT);
   ASSERT_TRUE(WaitFor([&] { return chooser.chosen(); }, 10000));
   EXPECT_TRUE(WaitFor([&] { return ReadWhole(chosen) == "the linked file\n"; }, 10000));
-  EXPECT_EQ(proposed, "report.bin");
+  EXPECT_EQ(answer.proposed(), "report.bin");
   EXPECT_TRUE(SecondaryWindows().empty());
 }
 

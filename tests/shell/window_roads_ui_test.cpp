@@ -50,7 +50,6 @@ namespace {
 
 using testing::LinkNamed;
 using testing::ReadWhole;
-using testing::ShownFileChooser;
 using testing::ShowsFile;
 using testing::U;
 using testing::WaitFor;
@@ -617,27 +616,11 @@ TEST_F(WindowRoad, SaveKeepsThePageAsShownUnderItsTitle) {
     })) << page().Browser().LoadedURL()
         << " " << page().Browser().LocationName();
     const std::string target = folder_.path() + "/saved" + std::to_string(++n) + ".html";
-    std::string proposed;
-    // The save dialog is the desktop's own: it is found and answered as the toolkit shows it.
-    wxTimer answer;
-    answer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-      GtkFileChooser* chooser = ShownFileChooser();
-      if (chooser == nullptr) {
-        answer.StartOnce(100);
-        return;
-      }
-      gchar* name = gtk_file_chooser_get_current_name(chooser);
-      proposed = name ? name : "";
-      g_free(name);
-      gtk_file_chooser_set_current_folder(chooser, folder_.path().c_str());
-      gtk_file_chooser_set_current_name(chooser, target.substr(target.rfind('/') + 1).c_str());
-      gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_ACCEPT);  // Save
-    });
-    answer.StartOnce(100);
+    const testing::FileDialogAnswer answer(folder_.path(), target.substr(target.rfind('/') + 1));
     testing::Press(&page(), CBrowserPageDlg::kSaveId);
     EXPECT_TRUE(WaitFor([&] { return ReadWhole(target) == c.bytes; }, 10000))
         << ReadWhole(target).size() << " bytes";
-    EXPECT_EQ(proposed, std::string(c.title) + ".html");
+    EXPECT_EQ(answer.proposed(), std::string(c.title) + ".html");
   }
   // The saved news page opens as it was shown.
   page().Browser().Navigate(folder_.path() + "/saved2.html");

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "browser/browser_page_dlg.h"
 #include "gui/message_box_ui.h"
@@ -103,6 +104,9 @@ std::string ReadWhole(const std::string& path) {
   return text.str();
 }
 
+namespace {
+
+// The desktop's file dialog that is up, if one is, as the toolkit shows it.
 GtkFileChooser* ShownFileChooser() {
   GtkFileChooser* shown = nullptr;
   GList* windows = gtk_window_list_toplevels();
@@ -112,6 +116,34 @@ GtkFileChooser* ShownFileChooser() {
       shown = GTK_FILE_CHOOSER(window->data);
   g_list_free(windows);
   return shown;
+}
+
+}  // namespace
+
+FileDialogAnswer::FileDialogAnswer(std::string folder, std::string name)
+    : folder_(std::move(folder)), name_(std::move(name)) {
+  timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { OnTick(); });
+  timer_.Start(100);
+}
+
+void FileDialogAnswer::OnTick() {
+  GtkFileChooser* chooser = ShownFileChooser();
+  if (chooser == nullptr) return;
+  if (chooser != chooser_) {
+    chooser_ = chooser;
+    gchar* name = gtk_file_chooser_get_current_name(chooser);
+    proposed_ = name != nullptr ? name : "";
+    g_free(name);
+    gtk_file_chooser_set_current_folder(chooser, folder_.c_str());
+    return;
+  }
+  gchar* folder = gtk_file_chooser_get_current_folder(chooser);
+  const bool inFolder = folder != nullptr && folder_ == folder;
+  g_free(folder);
+  if (!inFolder) return;
+  timer_.Stop();
+  gtk_file_chooser_set_current_name(chooser, name_.c_str());
+  gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_ACCEPT);  // Save
 }
 
 MenuChooser::MenuChooser(int downs) : downs_(downs) {

@@ -17,8 +17,6 @@
 
 #include "text/text.h"
 
-typedef struct _GtkFileChooser GtkFileChooser;
-
 namespace orvanta {
 class CBrowserPageDlg;
 class CBrowserWindowDlg;
@@ -98,8 +96,23 @@ void ClickWindow(wxWindow* window);
 void TypeText(const char* text);
 void PressKey(int key, int modifiers = wxMOD_NONE);
 
-// The desktop's file dialog that is up, if one is, as the toolkit shows it.
-GtkFileChooser* ShownFileChooser();
+// Answers the next file dialog that comes up: the name in folder, then Save. Save waits until
+// the dialog shows that folder, as a person's would; the dialog changes folder on its own time.
+class FileDialogAnswer {
+ public:
+  FileDialogAnswer(std::string folder, std::string name);
+  // The name the dialog proposed before it was answered.
+  const std::string& proposed() const { return proposed_; }
+
+ private:
+  void OnTick();
+
+  std::string folder_;
+  std::string name_;
+  std::string proposed_;
+  void* chooser_ = nullptr;
+  wxTimer timer_;
+};
 
 // Presses keys into the next menu that pops up, once it holds the pointer and keyboard: downs
 // times the down arrow, then Enter.
