@@ -11,6 +11,7 @@
 #include "favorites/favorites_tree_ui.h"
 #include "favorites/organize_favorites_dlg.h"
 #include "gui/message_box_ui.h"
+#include "gui/pixel_height_font_ui.h"
 #include "gui/resource_images_ui.h"
 #include "gui/skin_colour_ui.h"
 #include "gui/widget_text_ui.h"
@@ -63,7 +64,7 @@ CBrowserPageDlg::CBrowserPageDlg(wxWindow* parent, CPageHost* host, const Text& 
 
   // Made first, the control still follows the toolbar in the keyboard's order.
   if (wxWindow* view = m_pBrowser->GetWindow()) view->MoveAfterInTabOrder(m_pButtons[7]);
-  m_treeFont = wxFont(wxFontInfo(wxSize(0, 14)).FaceName(wxString::FromUTF8("宋体")));
+  m_treeFont = MakePixelHeightFont(wxFontInfo().FaceName(wxString::FromUTF8("宋体")), 14);
   m_pTree->SetFont(m_treeFont);
 
   Bind(wxEVT_SIZE, &CBrowserPageDlg::OnSize, this);

@@ -9,6 +9,7 @@
 #include <wx/utils.h>
 #include <wx/weakref.h>
 
+#include "gui/pixel_height_font_ui.h"
 #include "gui/widget_text_ui.h"
 #include "shell/about_box_texts.h"
 #include "shell/browser_window_dlg.h"
@@ -38,9 +39,8 @@ CAboutBoxDlg::CAboutBoxDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, FromLocal(GetAboutBoxTexts().title), wxDefaultPosition,
                wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX) {
   const AboutBoxTexts& texts = GetAboutBoxTexts();
-  m_font = wxFont(wxFontInfo(wxSize(0, texts.fontHeight))
-                      .FaceName(FromLocal(texts.fontFace))
-                      .Weight(wxFONTWEIGHT_THIN));
+  m_font = MakePixelHeightFont(
+      wxFontInfo().FaceName(FromLocal(texts.fontFace)).Weight(wxFONTWEIGHT_THIN), texts.fontHeight);
   SetClientSize(texts.clientSize.width, texts.clientSize.height);
   CreateTexts();
   CreateLinks();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "files/status_mirror.h"
+#include "gui/pixel_height_font_ui.h"
 #include "gui/resource_images_ui.h"
 #include "gui/skin_colour_ui.h"
 #include "gui/widget_text_ui.h"
@@ -36,8 +37,8 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
   FitPageToTab();
   // A height of 23 names the whole character cell, as the desktop font API counts it; the
   // characters themselves are 20 pixels, which lets every engine's label fit its box.
-  m_inputFont = wxFont(wxFontInfo(wxSize(0, 20)).Family(wxFONTFAMILY_SWISS).FaceName("Arial"));
-  m_statusFont = wxFont(wxFontInfo(wxSize(0, 16)).Family(wxFONTFAMILY_SWISS));
+  m_inputFont = MakePixelHeightFont(wxFontInfo().Family(wxFONTFAMILY_SWISS).FaceName("Arial"), 20);
+  m_statusFont = MakePixelHeightFont(wxFontInfo().Family(wxFONTFAMILY_SWISS), 16);
   m_pAddress = new CColorComboBox(this, kAddressId, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                   wxCB_DROPDOWN | wxCB_SORT);
   m_pGo = new wxBitmapButton(this, kGoId, LoadResBitmap(187, 51, 28), wxDefaultPosition,

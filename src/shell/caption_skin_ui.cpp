@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "gui/pixel_height_font_ui.h"
 #include "gui/resource_images_ui.h"
 #include "gui/skin_colour_ui.h"
 
@@ -37,11 +38,12 @@ void PaintButton(wxDC& dc, const CaptionBitmapCell& cell) {
 }
 
 void PaintTitle(wxDC& dc, const CaptionRect& title) {
-  static const wxFont font(
-      wxFontInfo(wxSize(0, kCaptionTitleHeight))
+  static const wxFont font = MakePixelHeightFont(
+      wxFontInfo()
           .Family(wxFONTFAMILY_SWISS)
           .FaceName(wxString(kCaptionTitleFace.data(), kCaptionTitleFace.size()))
-          .Bold());
+          .Bold(),
+      kCaptionTitleHeight);
   wxDCClipper clip(dc, ToRect(title));
   dc.SetFont(font);
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
