@@ -5,7 +5,9 @@
 
 namespace orvanta {
 
-// The handle is wrapped so that cleanup happens on every way out of a transfer.
+// The handle is wrapped so that cleanup happens on every way out of a transfer. libcurl is
+// opened with the first handle; where it cannot be, every handle is empty and every download
+// fails as from a dead host.
 class CurlHandle {
  public:
   CurlHandle();
@@ -15,11 +17,19 @@ class CurlHandle {
   CurlHandle(const CurlHandle&) = delete;
   CurlHandle& operator=(const CurlHandle&) = delete;
 
-  CURL* get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
 
+  void Set(CURLoption option, long value) const;
+  void Set(CURLoption option, const char* value) const;
+  void Set(CURLoption option, void* value) const;
+  void Set(CURLoption option, curl_write_callback value) const;
+  void Set(CURLoption option, curl_xferinfo_callback value) const;
+  bool Perform() const;
+  // The body's length as the response announces it; -1 when it names none.
+  curl_off_t AnnouncedLength() const;
+
  private:
-  CURL* handle_;
+  CURL* handle_ = nullptr;
 };
 
 }  // namespace orvanta

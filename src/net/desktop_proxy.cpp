@@ -6,21 +6,41 @@
 #include <memory>
 #include <string_view>
 
+#include "net/shared_library.h"
+
 namespace orvanta {
 namespace {
 
+// libproxy is opened with the first download that asks the desktop; without it every
+// connection goes direct.
+struct ProxyFunctions {
+  decltype(&px_proxy_factory_new) factoryNew = nullptr;
+  decltype(&px_proxy_factory_get_proxies) getProxies = nullptr;
+  decltype(&px_proxy_factory_free_proxies) freeProxies = nullptr;
+  // One factory for the whole process: it keeps the desktop's settings and a PAC script
+  // cached, and any job thread may ask it. It is never freed, as detached jobs may still be
+  // asking while the process ends.
+  pxProxyFactory* factory = nullptr;
+};
+
+const ProxyFunctions* Proxy() {
+  static const ProxyFunctions* const functions = []() -> const ProxyFunctions* {
+    static const SharedLibrary library{"libproxy.so.1"};
+    static ProxyFunctions found;
+    if (!library.Find("px_proxy_factory_new", found.factoryNew) ||
+        !library.Find("px_proxy_factory_get_proxies", found.getProxies) ||
+        !library.Find("px_proxy_factory_free_proxies", found.freeProxies))
+      return nullptr;
+    found.factory = found.factoryNew();
+    return found.factory == nullptr ? nullptr : &found;
+  }();
+  return functions;
+}
+
 struct ProxyListDeleter {
-  void operator()(char** list) const { px_proxy_factory_free_proxies(list); }
+  void operator()(char** list) const { Proxy()->freeProxies(list); }
 };
 using ProxyList = std::unique_ptr<char*, ProxyListDeleter>;
-
-// One factory for the whole process: it keeps the desktop's settings and a PAC script cached,
-// and any job thread may ask it. It is never freed, as detached jobs may still be asking
-// while the process ends.
-pxProxyFactory* Factory() {
-  static pxProxyFactory* const factory = px_proxy_factory_new();
-  return factory;
-}
 
 bool IsSet(const char* variable) {
   const char* value = std::getenv(variable);
@@ -51,9 +71,9 @@ std::string CurlProxyFromList(const std::vector<std::string>& proxies) {
 }
 
 std::string DesktopProxyFor(const std::string& address) {
-  pxProxyFactory* factory = Factory();
-  if (factory == nullptr) return {};
-  const ProxyList list(px_proxy_factory_get_proxies(factory, address.c_str()));
+  const ProxyFunctions* proxy = Proxy();
+  if (proxy == nullptr) return {};
+  const ProxyList list(proxy->getProxies(proxy->factory, address.c_str()));
   std::vector<std::string> proxies;
   for (char** entry = list.get(); entry != nullptr && *entry != nullptr; ++entry)
     proxies.emplace_back(*entry);

@@ -15,7 +15,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 struct Transfer {
-  CURL* handle;
+  const CurlHandle& curl;
   Text lines;  // the body joined with CR LF as it arrives: it is never held twice
   std::size_t maxBytes;
   Clock::duration stallTimeout;
@@ -28,10 +28,8 @@ struct Transfer {
 // Room for the announced body and its CR bytes, so that a large body is not copied while it
 // grows; an announced length beyond the bound is not believed.
 void ReserveForAnnouncedLength(Transfer& transfer) {
-  curl_off_t length = -1;
-  if (curl_easy_getinfo(transfer.handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) != CURLE_OK ||
-      length <= 0 || static_cast<std::size_t>(length) > transfer.maxBytes)
-    return;
+  const curl_off_t length = transfer.curl.AnnouncedLength();
+  if (length <= 0 || static_cast<std::size_t>(length) > transfer.maxBytes) return;
   const auto bytes = static_cast<std::size_t>(length);
   transfer.lines.reserve(bytes + bytes / 32 + 2);
 }
@@ -127,29 +125,26 @@ Text DownloadLines(std::string_view address, const DownloadLimits& limits) {
   if (prepared.empty()) return Text();
   CurlHandle curl;
   if (!curl) return Text();
-  CURL* handle = curl.get();
-  Transfer transfer{handle, Text(), limits.maxBodyBytes, limits.stallTimeout};
-  curl_easy_setopt(handle, CURLOPT_URL, prepared.c_str());
-  curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 20L);
-  curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
-                   static_cast<long>(limits.connectTimeout.count()));
-  curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.transferTimeout.count()));
-  curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-  curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, AbortWhenStalled);
-  curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
-  curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);  // job threads must not take signals
-  curl_easy_setopt(handle, CURLOPT_ACCEPT_ENCODING, "");
-  curl_easy_setopt(handle, CURLOPT_USERAGENT, "Orvanta/1.0");
-  curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendBody);
-  curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
+  Transfer transfer{curl, Text(), limits.maxBodyBytes, limits.stallTimeout};
+  curl.Set(CURLOPT_URL, prepared.c_str());
+  curl.Set(CURLOPT_PROTOCOLS_STR, "http,https");
+  curl.Set(CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl.Set(CURLOPT_FOLLOWLOCATION, 1L);
+  curl.Set(CURLOPT_MAXREDIRS, 20L);
+  curl.Set(CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeout.count()));
+  curl.Set(CURLOPT_TIMEOUT_MS, static_cast<long>(limits.transferTimeout.count()));
+  curl.Set(CURLOPT_NOPROGRESS, 0L);
+  curl.Set(CURLOPT_XFERINFOFUNCTION, AbortWhenStalled);
+  curl.Set(CURLOPT_XFERINFODATA, &transfer);
+  curl.Set(CURLOPT_NOSIGNAL, 1L);  // job threads must not take signals
+  curl.Set(CURLOPT_ACCEPT_ENCODING, "");
+  curl.Set(CURLOPT_USERAGENT, "Orvanta/1.0");
+  curl.Set(CURLOPT_WRITEFUNCTION, AppendBody);
+  curl.Set(CURLOPT_WRITEDATA, &transfer);
   // The environment's proxy variables are curl's to read; without them the desktop's
   // settings count, as they do for the web view.
-  if (!EnvironmentNamesProxy())
-    curl_easy_setopt(handle, CURLOPT_PROXY, DesktopProxyFor(prepared).c_str());
-  if (curl_easy_perform(handle) != CURLE_OK || transfer.tooLarge) return Text();
+  if (!EnvironmentNamesProxy()) curl.Set(CURLOPT_PROXY, DesktopProxyFor(prepared).c_str());
+  if (!curl.Perform() || transfer.tooLarge) return Text();
   EndLastLine(transfer.lines);
   return std::move(transfer.lines);
 }
