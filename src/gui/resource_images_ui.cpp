@@ -5,6 +5,7 @@
 #include <wx/stdpaths.h>
 
 #include <map>
+#include <utility>
 
 #include "gui/skin_colour_ui.h"
 
@@ -23,18 +24,35 @@ wxString ResourceFolder() {
   return folder;
 }
 
-}  // namespace
-
-wxImage LoadResImage(int id, int fallbackWidth, int fallbackHeight) {
-  // Only PNG files are read; the toolkit's other formats are never set up.
+// Only PNG files are read; the toolkit's other formats are never set up. The handler list is
+// changed on the window thread only, before any read aside starts.
+wxString ResImagePath(int id) {
   if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
-  const wxString path = ResourceFolder() + wxString::Format("/%d.png", id);
+  return ResourceFolder() + wxString::Format("/%d.png", id);
+}
+
+// Safe on any thread: everything it touches is its own.
+wxImage ReadResImage(const wxString& path, int fallbackWidth, int fallbackHeight) {
   wxImage image;
   if (wxFileName::FileExists(path) && image.LoadFile(path, wxBITMAP_TYPE_PNG)) return image;
   image.Create(fallbackWidth, fallbackHeight, false);
   const wxColour skin = SkinColour();
   image.SetRGB(wxRect(0, 0, fallbackWidth, fallbackHeight), skin.Red(), skin.Green(), skin.Blue());
   return image;
+}
+
+}  // namespace
+
+wxImage LoadResImage(int id, int fallbackWidth, int fallbackHeight) {
+  return ReadResImage(ResImagePath(id), fallbackWidth, fallbackHeight);
+}
+
+std::future<wxImage> LoadResImageAside(int id, int fallbackWidth, int fallbackHeight,
+                                       std::function<wxImage(const wxImage&)> finish) {
+  return std::async(std::launch::async, [path = ResImagePath(id), fallbackWidth, fallbackHeight,
+                                         finish = std::move(finish)] {
+    return finish(ReadResImage(path, fallbackWidth, fallbackHeight));
+  });
 }
 
 wxBitmap LoadResBitmap(int id, int fallbackWidth, int fallbackHeight) {

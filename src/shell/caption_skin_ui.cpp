@@ -4,6 +4,7 @@
 #include <wx/image.h>
 
 #include <algorithm>
+#include <future>
 
 #include "gui/pixel_height_font_ui.h"
 #include "gui/resource_images_ui.h"
@@ -53,10 +54,30 @@ void PaintTitle(wxDC& dc, const CaptionRect& title) {
 
 // The background picture at the window's width, colour on colour: columns are dropped or
 // repeated, never blended.
-wxBitmap ScaleBackground(int windowWidth) {
-  const CaptionRect target = BackgroundTarget(std::max(windowWidth, 1));
-  const wxImage picture = LoadResImage(kBackgroundResource, kBackgroundWidth, kBackgroundHeight);
-  return wxBitmap(picture.Scale(target.Width(), target.Height(), wxIMAGE_QUALITY_NEAREST));
+wxImage ScaleBackground(const wxImage& picture, int windowWidth) {
+  const CaptionRect target = BackgroundTarget(windowWidth);
+  return picture.Scale(target.Width(), target.Height(), wxIMAGE_QUALITY_NEAREST);
+}
+
+struct BackgroundReadAhead {
+  int width = 0;
+  std::future<wxImage> scaled;
+};
+
+BackgroundReadAhead& ReadAhead() {
+  static BackgroundReadAhead readAhead;
+  return readAhead;
+}
+
+// The picture read ahead for this width, taken once; otherwise it is read now.
+wxImage BackgroundFor(int windowWidth) {
+  BackgroundReadAhead& ahead = ReadAhead();
+  if (ahead.scaled.valid()) {
+    wxImage scaled = ahead.scaled.get();
+    if (ahead.width == windowWidth) return scaled;
+  }
+  return ScaleBackground(LoadResImage(kBackgroundResource, kBackgroundWidth, kBackgroundHeight),
+                         windowWidth);
 }
 
 void PaintCaption(wxDC& dc, const CaptionLayout& layout) {
@@ -72,10 +93,18 @@ void PaintCaption(wxDC& dc, const CaptionLayout& layout) {
 
 }  // namespace
 
+void ReadBackgroundAhead(int windowWidth) {
+  BackgroundReadAhead& ahead = ReadAhead();
+  ahead.width = std::max(windowWidth, 1);
+  ahead.scaled = LoadResImageAside(
+      kBackgroundResource, kBackgroundWidth, kBackgroundHeight,
+      [width = ahead.width](const wxImage& picture) { return ScaleBackground(picture, width); });
+}
+
 void CSkinPainter::Paint(wxDC& dc, const CaptionLayout& layout, const wxSize& windowSize,
                          const wxColour& fill) {
   if (!m_background.IsOk() || m_background.GetWidth() != std::max(windowSize.x, 1))
-    m_background = ScaleBackground(windowSize.x);
+    m_background = wxBitmap(BackgroundFor(std::max(windowSize.x, 1)));
   dc.DrawBitmap(m_background, 0, 0);
   if (windowSize.y > m_background.GetHeight()) {
     dc.SetPen(*wxTRANSPARENT_PEN);

@@ -9,6 +9,11 @@
 
 namespace orvanta {
 
+// Starts reading and scaling the background picture for a window of that width on a thread of
+// its own, so that the first paint at that width finds it ready. Called from the window
+// thread before the window is made.
+void ReadBackgroundAhead(int windowWidth);
+
 class CSkinPainter {
  public:
   // fill is the colour below the picture, where the window is taller than it.

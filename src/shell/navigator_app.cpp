@@ -3,6 +3,7 @@
 #include <wx/log.h>
 
 #include "gui/window_thread_ui.h"
+#include "shell/caption_skin_ui.h"
 #include "shell/navigator_dlg.h"
 
 namespace orvanta {
@@ -12,6 +13,8 @@ bool CNavigatorApp::OnInit() {
   // The user sees the program's own messages only; the toolkit's notes go to standard error.
   delete wxLog::SetActiveTarget(new wxLogStderr());
   OpenWindowThread();
+  // The skin's picture is read on the second core while the window is made.
+  ReadBackgroundAhead(CNavigatorDlg::kStartWidth);
   auto* window = new CNavigatorDlg();
   SetTopWindow(window);
   window->Show();

@@ -87,7 +87,7 @@ CNavigatorDlg::CNavigatorDlg()
     if (!m_pTray->IsIconInstalled()) m_pTray.reset();
   }
   SetIcon(LoadResIcon(176));
-  SetSize(0, 0, 850, 570);
+  SetSize(0, 0, kStartWidth, kStartHeight);
 
   ShowPage();
   m_pPage->ShowTreePanel(0);

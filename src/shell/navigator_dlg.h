@@ -19,6 +19,9 @@ class CNavigatorTrayIcon;
 class CNavigatorDlg : public CBrowserHostDlg {
  public:
   enum { kNewsId = 1003, kVideoId = 1005, kImageId = 1006, kMusicId = 1007, kHoverTimer = 1 };
+  // The window's size when it opens.
+  static constexpr int kStartWidth = 850;
+  static constexpr int kStartHeight = 570;
 
   CNavigatorDlg();
   ~CNavigatorDlg() override;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <wx/dcmemory.h>
 
+#include <algorithm>
+
 #include "gui/resource_images_ui.h"
 
 namespace orvanta {
@@ -11,6 +13,35 @@ namespace {
 
 wxColour PixelAt(const wxImage& image, int x, int y) {
   return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+}
+
+wxImage PaintedSheet(CSkinPainter& skin, const wxSize& size) {
+  wxBitmap sheet(size);
+  {
+    wxMemoryDC dc(sheet);
+    dc.SetBackground(*wxBLACK_BRUSH);
+    dc.Clear();
+    skin.Paint(dc, LayOutCaption(size.x, size.y, false), size, *wxGREEN);
+  }
+  return sheet.ConvertToImage();
+}
+
+bool SamePixels(const wxImage& a, const wxImage& b) {
+  return a.GetSize() == b.GetSize() &&
+         std::equal(a.GetData(), a.GetData() + a.GetWidth() * a.GetHeight() * 3, b.GetData());
+}
+
+// A picture read ahead paints as one read at paint time, and only at the width it was read for.
+TEST(CSkinPainter, APictureReadAheadPaintsAsOneReadAtPaintTime) {
+  const wxSize size(850, 570);
+  CSkinPainter plain;
+  const wxImage expected = PaintedSheet(plain, size);
+  for (const int aheadWidth : {850, 640}) {
+    SCOPED_TRACE(aheadWidth);
+    ReadBackgroundAhead(aheadWidth);
+    CSkinPainter skin;
+    EXPECT_TRUE(SamePixels(PaintedSheet(skin, size), expected));
+  }
 }
 
 // One painter, first at the normal size, then maximised: the picture scaled for the first
