@@ -81,6 +81,11 @@ CBrowserHostDlg::CBrowserHostDlg(const wxString& title, const wxColour& keywordC
       event.Skip();
     });
   }
+  // The engine the person picks is the one a resize brings back, not the one drawn at start.
+  m_pEngine->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent& event) {
+    if (event.GetSelection() != wxNOT_FOUND) m_nEngineIndex = event.GetSelection();
+    event.Skip();
+  });
   m_pEngine->Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent& event) {
     m_pSearch->SetFocus();
     event.Skip();

@@ -83,6 +83,7 @@ class CBrowserHostDlg : public wxDialog, public CPageHost {
   int m_nFocusField = 1;
   // What the status line says when no job is reporting.
   Text m_strStatusText;
+  // The engine box item re-selected on every resize: drawn at start, then the person's pick.
   int m_nEngineIndex = 0;
   // Offers the typed addresses, read once when the window is made.
   CTextCompleter m_completer;

@@ -168,6 +168,28 @@ TEST(NavigatorSkin, MaximiseLeavesTheTaskbarAndRestoreReturnsWithTheFaceSwitch) 
   window->Destroy();
 }
 
+// Maximising and restoring re-select the engine, and it must be the one the person picked.
+TEST(NavigatorSkin, TheEngineThePersonPickedStaysThroughMaximiseAndRestore) {
+  testing::ScratchFolder folder;
+  CNavigatorDlg* window = ShowSkinnedWindow();
+  wxComboBox* engines = window->EngineBox();
+  const int drawn = engines->GetSelection();
+  testing::MenuChooser chooser(1);  // the item below the one shown
+  ClickPointer(engines, engines->GetSize().x - 8, engines->GetSize().y / 2);  // its arrow
+  ASSERT_TRUE(WaitFor([&] { return chooser.chosen() && engines->GetSelection() != drawn; }));
+  const int picked = engines->GetSelection();
+  for (const int expectedFace : {155, 157}) {  // maximised, then restored
+    SCOPED_TRACE(expectedFace);
+    WaitFor([] { return false; }, 700);  // no double click on the caption
+    const CaptionRect cell = CellOf(*window, CaptionButton::kMaximiseRestore).cell;
+    ClickPointer(window, cell.left + 17, cell.top + 8);
+    ASSERT_TRUE(WaitFor(
+        [&] { return CellOf(*window, CaptionButton::kMaximiseRestore).bitmap == expectedFace; }));
+    EXPECT_EQ(engines->GetSelection(), picked);
+  }
+  window->Destroy();
+}
+
 TEST(NavigatorSkin, BackgroundDragMovesOnlyTheNormalWindow) {
   for (const bool maximised : {false, true}) {
     SCOPED_TRACE(maximised);
