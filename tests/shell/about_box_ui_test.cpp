@@ -133,9 +133,17 @@ TEST_F(AboutBoxes, AWindowOpenedFromTheAboutBoxIsAliveWhileTheBoxStaysOpen) {
   CBrowserWindowDlg* opened = SecondaryWindows()[0];
   // It comes to the front with the keyboard.
   EXPECT_TRUE(WaitFor([&] { return opened->IsActive(); }, 5000));
-  // Once its page has settled, it takes keys while the box is up, and it closes.
-  EXPECT_TRUE(WaitFor([&] { return opened->Page().Browser().LoadCount() > 0; }, 10000));
+  // Once its page has settled (loaded, and its address shown, which on a busy machine may come
+  // after the load), it takes keys while the box is up, and it closes.
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        return opened->Page().Browser().LoadCount() > 0 &&
+               !opened->AddressBox()->GetValue().empty();
+      },
+      10000));
   testing::ClickWindow(opened->AddressBox());
+  // As a person would, the keys wait until the click has put the cursor in the box.
+  EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == opened->AddressBox(); }, 3000));
   testing::PressKey('a', wxMOD_CONTROL);
   testing::TypeText("typed");
   EXPECT_TRUE(WaitFor([&] { return opened->AddressBox()->GetValue() == "typed"; }, 3000))
