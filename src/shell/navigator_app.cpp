@@ -2,6 +2,7 @@
 
 #include <wx/log.h>
 
+#include "gui/theme_icon_loader_ui.h"
 #include "gui/window_thread_ui.h"
 #include "shell/caption_skin_ui.h"
 #include "shell/navigator_dlg.h"
@@ -13,8 +14,10 @@ bool CNavigatorApp::OnInit() {
   // The user sees the program's own messages only; the toolkit's notes go to standard error.
   delete wxLog::SetActiveTarget(new wxLogStderr());
   OpenWindowThread();
-  // The skin's picture is read on the second core while the window is made.
+  // The skin's picture and the theme's icon loader are readied on the second core while the
+  // window is made.
   ReadBackgroundAhead(CNavigatorDlg::kStartWidth);
+  OpenThemeIconLoaderAside();
   auto* window = new CNavigatorDlg();
   SetTopWindow(window);
   window->Show();
