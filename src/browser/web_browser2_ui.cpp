@@ -6,11 +6,11 @@
 #include <webkit2/webkit2.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 
 #include "browser/browser_address.h"
 #include "browser/download_name.h"
+#include "browser/engine_start_ui.h"
 #include "browser/link_hover_script.h"
 #include "browser/own_page_scheme_ui.h"
 #include "browser/page_context_menu_ui.h"
@@ -159,10 +159,8 @@ gboolean OnNativeLoadFailed(WebKitWebView* native, WebKitLoadEvent, gchar* faili
 CWebBrowser2::CWebBrowser2(wxWindow* parent, int id, CWebBrowser2Events* events,
                            const Text& firstAddress)
     : m_pEvents(events) {
-  // Composited, the view does not repaint what a tooltip, a list or a dialog uncovered on a
-  // desktop without a compositor: the page's background stays there until the next load.
-  // The engine reads this before its first view; the user may still say otherwise.
-  setenv("WEBKIT_DISABLE_COMPOSITING_MODE", "1", 0);
+  // The engine reads this before its first view.
+  KeepEngineUncomposited();
   RegisterOwnPageScheme();
   // The engine asks for its decisions and runs the user script only once the load is under
   // way, after ConfigureNativeView below, so the first page gets all of them too.

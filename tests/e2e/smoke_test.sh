@@ -68,6 +68,7 @@ step "starting the program in $scratch"
 # An empty config folder: the user's own sources file or history never steers the test.
 mkdir -p "$scratch/config"
 (cd "$scratch" && DISPLAY=$display XDG_CONFIG_HOME="$scratch/config" \
+   XDG_DATA_HOME="$scratch/data" XDG_CACHE_HOME="$scratch/cache" \
    http_proxy="http://127.0.0.1:$port" HTTP_PROXY="http://127.0.0.1:$port" \
    no_proxy="" NO_PROXY="" exec "$program") \
    >"$scratch/orvanta.log" 2>&1 &
@@ -102,5 +103,10 @@ grep -q "href='http://dy/#" "$scratch/page1.utf8" || fail "page 1 has no subscri
 step "waiting for the news page to show"
 wait_until 30 shows_links "$out/smoke_news_page.png" 610x250+237+290 150 ||
   fail "the window does not show the news page as a page (see smoke_news_page.png)"
+# The engine is started before the toolkit names the program; its stored site data must
+# still go to the program's own folders, where the last version kept it.
+[ -d "$scratch/data/orvanta" ] && [ -d "$scratch/cache/orvanta" ] &&
+  [ ! -e "$scratch/data/webkitgtk" ] && [ ! -e "$scratch/cache/webkitgtk" ] ||
+  fail "the engine keeps its data outside the program's folders: $(ls "$scratch/data" "$scratch/cache")"
 passed=1
 step "PASS (screenshots smoke_start_page.png, smoke_news_page.png in $out)"
