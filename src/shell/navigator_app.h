@@ -7,7 +7,6 @@ namespace orvanta {
 
 class CNavigatorApp : public wxApp {
  public:
-  bool Initialize(int& argc, wxChar** argv) override;
   bool OnInit() override;
   int OnExit() override;
 };
